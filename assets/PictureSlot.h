@@ -1,0 +1,23 @@
+#ifndef PICTURESLOT_H
+#define PICTURESLOT_H
+
+// The twelve pictures the program carries, in the order of the picture table.
+// Plain C++ so that the page logic can name pictures without the toolkit.
+enum class PictureSlot {
+    icoMain,
+    picAuthorIcon,
+    picGroupLogo,
+    picIntro,
+    picStep1,
+    picStep2,
+    picStep3,
+    picStep4,
+    picStep5,
+    picStep6,
+    picStep7,
+    picSplash,
+};
+
+inline constexpr int PictureSlotCount = 12;
+
+#endif // PICTURESLOT_H

@@ -1,0 +1,25 @@
+#ifndef MAINVIEW_H
+#define MAINVIEW_H
+
+#include "PictureSlot.h"
+#include "Rgb.h"
+
+#include <string_view>
+
+// What the page procedures may do to the main window.
+class MainView
+{
+public:
+    virtual ~MainView() = default;
+
+    // The display box shows the already decoded picture of the slot.
+    virtual void setPicture(PictureSlot slot) = 0;
+    // Replaces the whole text of the text box; Latin-1 bytes.
+    virtual void setText(std::string_view latin1) = 0;
+    // Applies to the text from now on, including text set later.
+    virtual void setTextColour(Rgb colour) = 0;
+    // Ends the run at once; every window closes without further events.
+    virtual void endProgram() = 0;
+};
+
+#endif // MAINVIEW_H

@@ -1,0 +1,22 @@
+#ifndef PAGECATALOGUE_H
+#define PAGECATALOGUE_H
+
+#include "TutorialPage.h"
+
+#include <span>
+#include <string>
+
+// The fixed content of the lesson: nine pages in the order of the button row.
+namespace PageCatalogue {
+
+std::span<const TutorialPage> pages();
+
+const TutorialPage &page(PageId id);
+
+// The page's pieces joined end to end, as Latin-1 bytes.
+std::string text(const TutorialPage &page);
+std::string text(PageId id);
+
+} // namespace PageCatalogue
+
+#endif // PAGECATALOGUE_H
