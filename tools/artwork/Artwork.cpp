@@ -1,0 +1,53 @@
+#include "Artwork.h"
+
+#include "StepArt.h"
+#include "TitleArt.h"
+
+#include <QPainter>
+
+namespace Artwork {
+
+QSize size(PictureSlot slot)
+{
+    switch (slot) {
+    case PictureSlot::icoMain:
+        return {32, 32};
+    case PictureSlot::picAuthorIcon:
+    case PictureSlot::picGroupLogo:
+        return {80, 31};
+    case PictureSlot::picIntro:
+        return {300, 200};
+    case PictureSlot::picSplash:
+        return {300, 400};
+    default:
+        return {300, 300};
+    }
+}
+
+QImage draw(PictureSlot slot)
+{
+    QImage image(size(slot), QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    using enum PictureSlot;
+    switch (slot) {
+    case icoMain: TitleArt::drawMainIcon(painter); break;
+    case picAuthorIcon: TitleArt::drawAuthorIcon(painter); break;
+    case picGroupLogo: TitleArt::drawGroupLogo(painter); break;
+    case picIntro: TitleArt::drawIntro(painter); break;
+    case picStep1: StepArt::drawStep1(painter); break;
+    case picStep2: StepArt::drawStep2(painter); break;
+    case picStep3: StepArt::drawStep3(painter); break;
+    case picStep4: StepArt::drawStep4(painter); break;
+    case picStep5: StepArt::drawStep5(painter); break;
+    case picStep6: StepArt::drawStep6(painter); break;
+    case picStep7: StepArt::drawStep7(painter); break;
+    case picSplash: TitleArt::drawSplash(painter); break;
+    }
+    painter.end();
+    return image;
+}
+
+} // namespace Artwork

@@ -1,0 +1,26 @@
+#ifndef LETTERING_H
+#define LETTERING_H
+
+#include <QPainterPath>
+#include <QString>
+
+// Lettering as outlines from font files of the machine's font packages,
+// unhinted, so that the pictures do not depend on the font configuration.
+namespace Lettering {
+
+enum class Face {
+    Serif,       // Nimbus Roman Bold
+    SerifItalic, // Nimbus Roman Bold Italic
+    Sans,        // Nimbus Sans Bold
+    SansItalic,  // Nimbus Sans Bold Italic
+    Title,       // C059 Bold
+    Script,      // Z003 Medium Italic
+};
+
+// The text's outline with its baseline at y = 0, starting at x = 0.
+// Throws std::runtime_error if the face's file cannot be read.
+QPainterPath path(Face face, qreal pixelSize, const QString &text);
+
+} // namespace Lettering
+
+#endif // LETTERING_H
