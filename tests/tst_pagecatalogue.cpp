@@ -101,8 +101,8 @@ void tst_PageCatalogue::page()
 
 void tst_PageCatalogue::textsArePlainLatin1()
 {
-    // The emoticon's thorn is the only character above ASCII; no mark-up, no
-    // stray control characters, no doubled words from a careless join.
+    // The emoticon's thorn is the only character above ASCII; no mark-up and
+    // no control characters but the greetings' line breaks.
     for (const TutorialPage &page : PageCatalogue::pages()) {
         const std::string text = PageCatalogue::text(page);
         for (std::size_t i = 0; i < text.size(); ++i) {
