@@ -1,0 +1,34 @@
+#ifndef PICTURESTORE_H
+#define PICTURESTORE_H
+
+#include "PictureAsset.h"
+#include "PictureSlot.h"
+
+#include <QImage>
+
+#include <array>
+
+// The pictures built into the program, embedded as resources, and their
+// decoding with Qt's own image readers.
+class PictureStore final
+{
+public:
+    PictureStore() = delete;
+
+    // The asset of a slot; valid and unchanged for the whole run.
+    static const PictureAsset &picture(PictureSlot slot);
+
+    // The slot's picture as width x height opaque pixels in
+    // QImage::Format_RGBA8888, top row first.
+    static QImage decode(PictureSlot slot);
+
+    // The twelve slots in the order of the picture table. Not called slots():
+    // that word is a Qt keyword macro and would not compile here.
+    static const std::array<PictureSlot, PictureSlotCount> &allSlots();
+
+    // How many times decode() has run so far in this process: lets tests
+    // prove that some action decodes nothing.
+    static int decodeCount();
+};
+
+#endif // PICTURESTORE_H

@@ -1,0 +1,38 @@
+# Checks that the committed picture files are byte for byte what the
+# generator writes now:
+#   cmake -DGENERATOR=picturegen -DASSETS=dir -DOUT=scratchdir -P ComparePictures.cmake
+foreach(variable GENERATOR ASSETS OUT)
+    if(NOT DEFINED ${variable})
+        message(FATAL_ERROR "${variable} is not set")
+    endif()
+endforeach()
+
+file(REMOVE_RECURSE "${OUT}")
+execute_process(COMMAND "${GENERATOR}" "${OUT}"
+    RESULT_VARIABLE result
+    OUTPUT_VARIABLE output
+    ERROR_VARIABLE output)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "picturegen failed (${result}):\n${output}")
+endif()
+
+file(GLOB written RELATIVE "${OUT}" "${OUT}/*")
+list(LENGTH written count)
+if(NOT count EQUAL 12)
+    message(FATAL_ERROR "picturegen wrote ${count} files, not 12: ${written}")
+endif()
+
+set(stale "")
+foreach(name IN LISTS written)
+    execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${OUT}/${name}" "${ASSETS}/${name}"
+        RESULT_VARIABLE different)
+    if(different)
+        list(APPEND stale "${name}")
+    endif()
+endforeach()
+if(stale)
+    list(JOIN stale ", " stale)
+    message(FATAL_ERROR "These pictures differ from what picturegen writes now: ${stale}. "
+        "Regenerate them with: cmake --build --preset release --target pictures")
+endif()
+message(STATUS "All ${count} pictures are what picturegen writes now.")

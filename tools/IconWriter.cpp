@@ -1,0 +1,106 @@
+#include "IconWriter.h"
+
+#include "MedianCut.h"
+
+#include <QtEndian>
+
+#include <stdexcept>
+
+namespace {
+
+constexpr int Size = 32;
+constexpr int BitsPerPixel = 4;
+constexpr int ColourRowBytes = Size * BitsPerPixel / 8; // already a multiple of 4
+constexpr int MaskRowBytes = 4;                         // 32 bits, padded to 4 bytes
+constexpr int HeaderSize = 6;
+constexpr int EntrySize = 16;
+constexpr int InfoHeaderSize = 40;
+constexpr int PaletteBytes = 16 * 4;
+constexpr int ImageBytes = InfoHeaderSize + PaletteBytes + (ColourRowBytes + MaskRowBytes) * Size;
+
+// The palette indexes a pixel may use: black, grey, silver, white.
+constexpr int UsedIndexes[] = {0, 7, 8, 15};
+
+void put16(QByteArray &out, int value)
+{
+    char bytes[2];
+    qToLittleEndian<quint16>(quint16(value), bytes);
+    out.append(bytes, 2);
+}
+
+void put32(QByteArray &out, int value)
+{
+    char bytes[4];
+    qToLittleEndian<quint32>(quint32(value), bytes);
+    out.append(bytes, 4);
+}
+
+} // namespace
+
+const QList<QRgb> &IconWriter::palette()
+{
+    static const QList<QRgb> colours = {
+        qRgb(0, 0, 0),       qRgb(128, 0, 0),     qRgb(0, 128, 0),   qRgb(128, 128, 0),
+        qRgb(0, 0, 128),     qRgb(128, 0, 128),   qRgb(0, 128, 128), qRgb(128, 128, 128),
+        qRgb(192, 192, 192), qRgb(255, 0, 0),     qRgb(0, 255, 0),   qRgb(255, 255, 0),
+        qRgb(0, 0, 255),     qRgb(255, 0, 255),   qRgb(0, 255, 255), qRgb(255, 255, 255),
+    };
+    return colours;
+}
+
+QByteArray IconWriter::write(const QImage &image)
+{
+    if (image.size() != QSize(Size, Size))
+        throw std::invalid_argument("the icon must be 32 x 32 pixels");
+
+    QList<QRgb> used;
+    for (int index : UsedIndexes)
+        used.append(palette()[index]);
+
+    QByteArray out;
+    // Icon directory with one entry. The colour-count byte reads 4, the number
+    // of colours actually used; readers take the palette from the bitmap.
+    put16(out, 0);
+    put16(out, 1);
+    put16(out, 1);
+    out.append(char(Size));
+    out.append(char(Size));
+    out.append(char(4));
+    out.append(char(0));
+    put16(out, 1);
+    put16(out, BitsPerPixel);
+    put32(out, ImageBytes);
+    put32(out, HeaderSize + EntrySize);
+
+    // BITMAPINFOHEADER: the height counts the colour bitmap and the mask.
+    put32(out, InfoHeaderSize);
+    put32(out, Size);
+    put32(out, Size * 2);
+    put16(out, 1);
+    put16(out, BitsPerPixel);
+    put32(out, 0); // no compression
+    put32(out, (ColourRowBytes + MaskRowBytes) * Size);
+    put32(out, 0);
+    put32(out, 0);
+    put32(out, 0); // colours used: 0 means all 16
+    put32(out, 0);
+
+    for (QRgb colour : palette()) {
+        out.append(char(qBlue(colour)));
+        out.append(char(qGreen(colour)));
+        out.append(char(qRed(colour)));
+        out.append(char(0));
+    }
+
+    // Colour bitmap, bottom row first, two pixels a byte, high nibble first.
+    for (int y = Size - 1; y >= 0; --y) {
+        for (int x = 0; x < Size; x += 2) {
+            const int left = UsedIndexes[MedianCut::nearest(used, image.pixel(x, y))];
+            const int right = UsedIndexes[MedianCut::nearest(used, image.pixel(x + 1, y))];
+            out.append(char(left << 4 | right));
+        }
+    }
+    // The transparency mask: zero everywhere, so every pixel is opaque.
+    out.append(QByteArray(MaskRowBytes * Size, '\0'));
+    return out;
+}
