@@ -1,0 +1,39 @@
+#ifndef TEXTINK_H
+#define TEXTINK_H
+
+#include <QImage>
+#include <QWidget>
+
+#include <cstdlib>
+
+// What a person sees of the text in a widget on black: glyphs are drawn in
+// one colour, smoothed at their edges into the black, so every lit pixel is
+// that colour at some strength.
+struct TextInk {
+    int inColour = 0; // lit pixels that are the colour at some strength
+    int other = 0;    // lit pixels of any other hue
+};
+
+inline TextInk textInk(QWidget *widget, QRgb colour)
+{
+    const QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    TextInk ink;
+    const int cr = qRed(colour), cg = qGreen(colour), cb = qBlue(colour);
+    const int full = qMax(cr, qMax(cg, cb));
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            const int strength = qMax(qRed(p), qMax(qGreen(p), qBlue(p)));
+            if (strength == 0)
+                continue;
+            const auto near = [&](int channel, int want) { return std::abs(channel - want * strength / full) <= 2; };
+            if (near(qRed(p), cr) && near(qGreen(p), cg) && near(qBlue(p), cb))
+                ++ink.inColour;
+            else
+                ++ink.other;
+        }
+    }
+    return ink;
+}
+
+#endif // TEXTINK_H

@@ -1,0 +1,391 @@
+#include "Form1.h"
+#include "PageCatalogue.h"
+#include "PictureStore.h"
+#include "splashprobe.h"
+#include "textink.h"
+
+#include <QtTest>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
+
+Q_DECLARE_METATYPE(PageId)
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// A short auto-close for the start-up splash, so that load() returns quickly.
+constexpr auto QuickSplash = 10ms;
+
+QImage grabbed(QWidget *widget, const QRect &area)
+{
+    return widget->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+int pixelsOfColour(const QImage &image, QRgb colour)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += (image.pixel(x, y) & 0xffffff) == (colour & 0xffffff);
+    return count;
+}
+
+QString visibleText(QPlainTextEdit *edit)
+{
+    return edit->toPlainText();
+}
+
+QString expectedText(PageId page)
+{
+    const std::string latin1 = PageCatalogue::text(page);
+    return QString::fromLatin1(latin1.data(), qsizetype(latin1.size())).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+} // namespace
+
+class tst_Form1 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void windowFrame();
+    void controlGeometry_data();
+    void controlGeometry();
+    void buttonCaptions();
+    void tabOrder();
+    void menus();
+    void pictureButtonsShowTheirLogos();
+    void startsOnIntroPicture();
+    void showsPage_data();
+    void showsPage();
+    void greetingsThenStep3StaysYellow();
+    void accessKeysOpenTheMenus_data();
+    void accessKeysOpenTheMenus();
+    void exitEndsTheRun();
+    void aboutBlanksTextAndKeepsPicture();
+    void longestTextWrapsAndCanBeReadToTheEnd();
+    void textCanBeCopied();
+
+private:
+    std::unique_ptr<Form1> form;
+    template <typename T> T *child(const char *name) { return form->findChild<T *>(QLatin1String(name)); }
+};
+
+void tst_Form1::init()
+{
+    form = std::make_unique<Form1>(QuickSplash);
+    form->load();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+}
+
+void tst_Form1::cleanup()
+{
+    form.reset();
+    // No window outlives its test: not the splash, not a menu.
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void tst_Form1::windowFrame()
+{
+    QCOMPARE(form->windowTitle(), QStringLiteral("Vantrel Tutorial No. 3"));
+    QCOMPARE(form->centralWidget()->size(), QSize(581, 556));
+    QCOMPARE(form->centralWidget()->geometry().top(), form->menuBar()->geometry().bottom() + 1);
+    QCOMPARE(form->minimumSize(), form->maximumSize());
+    QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!form->windowIcon().isNull());
+    // The client area is black where no control covers it.
+    const QImage client = grabbed(form->centralWidget(), QRect(0, 60, 100, 300));
+    QCOMPARE(pixelsOfColour(client, qRgb(0, 0, 0)), client.width() * client.height());
+}
+
+void tst_Form1::controlGeometry_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+
+    QTest::newRow("Picture2")   << "Picture2"   << QRect(0, 0, 585, 49);
+    QTest::newRow("cmdMorvane") << "cmdMorvane" << QRect(8, 8, 85, 35);
+    QTest::newRow("cmdIntro")   << "cmdIntro"   << QRect(120, 8, 57, 35);
+    QTest::newRow("Command1")   << "Command1"   << QRect(184, 8, 35, 35);
+    QTest::newRow("Command2")   << "Command2"   << QRect(224, 8, 35, 35);
+    QTest::newRow("Command3")   << "Command3"   << QRect(264, 8, 35, 35);
+    QTest::newRow("Command4")   << "Command4"   << QRect(304, 8, 35, 35);
+    QTest::newRow("Command5")   << "Command5"   << QRect(344, 9, 35, 35);
+    QTest::newRow("Command6")   << "Command6"   << QRect(384, 8, 35, 35);
+    QTest::newRow("Command7")   << "Command7"   << QRect(424, 8, 35, 35);
+    QTest::newRow("cmdZarnok")  << "cmdZarnok"  << QRect(488, 8, 85, 36);
+    QTest::newRow("Picture1")   << "Picture1"   << QRect(135, 93, 305, 305);
+    QTest::newRow("Text1")      << "Text1"      << QRect(80, 400, 425, 145);
+}
+
+void tst_Form1::controlGeometry()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+
+    QWidget *control = form->findChild<QWidget *>(name);
+    QVERIFY(control);
+    QVERIFY(control->isVisible());
+    QCOMPARE(control->parentWidget(), form->centralWidget());
+    QCOMPARE(control->geometry(), geometry);
+}
+
+void tst_Form1::buttonCaptions()
+{
+    QCOMPARE(child<QPushButton>("cmdIntro")->text(), QStringLiteral("Intro"));
+    for (int n = 1; n <= 7; ++n)
+        QCOMPARE(form->findChild<QPushButton *>(QStringLiteral("Command%1").arg(n))->text(), QString::number(n));
+    QVERIFY(child<QPushButton>("cmdMorvane")->text().isEmpty());
+    QVERIFY(child<QPushButton>("cmdZarnok")->text().isEmpty());
+
+    // The buttons lie above the strip: a click at a button's centre reaches it.
+    for (const char *name : {"cmdMorvane", "cmdIntro", "Command5", "cmdZarnok"}) {
+        auto *button = child<QPushButton>(name);
+        QCOMPARE(form->centralWidget()->childAt(button->geometry().center()), button);
+    }
+}
+
+void tst_Form1::tabOrder()
+{
+    QStringList order;
+    QWidget *start = child<QWidget>("cmdIntro");
+    QTRY_COMPARE(QApplication::focusWidget(), start);
+    QWidget *w = start;
+    do {
+        if (w->focusPolicy() & Qt::TabFocus)
+            order << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w != start);
+
+    QCOMPARE(order.join(u' '), QStringLiteral("cmdIntro Command1 Command2 Command3 Command4 Command5 "
+                                              "Command6 Command7 Text1 cmdZarnok cmdMorvane"));
+}
+
+void tst_Form1::menus()
+{
+    const QList<QAction *> top = form->menuBar()->actions();
+    QCOMPARE(top.size(), 2);
+    QCOMPARE(top[0]->text(), QStringLiteral("&File"));
+    QCOMPARE(top[0]->menu()->objectName(), QStringLiteral("mnuFile"));
+    QCOMPARE(top[1]->text(), QStringLiteral("&Help"));
+    QCOMPARE(top[1]->menu()->objectName(), QStringLiteral("mnuHelp"));
+
+    QStringList items;
+    for (QAction *menu : top) {
+        for (QAction *item : menu->menu()->actions()) {
+            items << item->objectName() + u'=' + (item->isSeparator() ? QStringLiteral("-") : item->text());
+            QVERIFY2(item->shortcut().isEmpty(), qPrintable(item->objectName()));
+        }
+    }
+    QCOMPARE(items.join(u' '), QStringLiteral("mnuExit=E&xit mnuGreetz=&GreetZ line1=- mnuAbout=&About"));
+}
+
+void tst_Form1::pictureButtonsShowTheirLogos()
+{
+    const struct { const char *button; PictureSlot logo; } rows[] = {
+        {"cmdMorvane", PictureSlot::picAuthorIcon},
+        {"cmdZarnok", PictureSlot::picGroupLogo},
+    };
+    for (const auto &row : rows) {
+        auto *button = child<QPushButton>(row.button);
+        const QImage logo = PictureStore::decode(row.logo).convertToFormat(QImage::Format_RGB32);
+        // Centred on the face and unscaled: the logo's pixels stand somewhere
+        // within a pixel or two of the centre.
+        const QImage face = grabbed(button, button->rect());
+        bool found = false;
+        for (int dy = -2; dy <= 2 && !found; ++dy) {
+            for (int dx = -2; dx <= 2 && !found; ++dx) {
+                const QPoint at((face.width() - logo.width()) / 2 + dx, (face.height() - logo.height()) / 2 + dy);
+                found = face.copy(QRect(at, logo.size())) == logo;
+            }
+        }
+        QVERIFY2(found, row.button);
+    }
+}
+
+void tst_Form1::startsOnIntroPicture()
+{
+    auto *text = child<QPlainTextEdit>("Text1");
+    QVERIFY(visibleText(text).isEmpty());
+    // Same pixels as the intro page shows later through its hidden holder.
+    auto *picture = child<QLabel>("Picture1");
+    const QImage atStart = grabbed(picture, picture->contentsRect());
+    child<QPushButton>("cmdIntro")->click();
+    QCOMPARE(grabbed(picture, picture->contentsRect()), atStart);
+}
+
+void tst_Form1::showsPage_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<PageId>("page");
+    QTest::addColumn<QRgb>("colour");
+
+    const QRgb cyan = qRgb(0, 255, 255);
+    const QRgb yellow = qRgb(255, 255, 0);
+    QTest::newRow("Intro") << "cmdIntro" << PageId::Intro << cyan;
+    QTest::newRow("1") << "Command1" << PageId::Step1 << cyan;
+    QTest::newRow("2") << "Command2" << PageId::Step2 << cyan;
+    QTest::newRow("3") << "Command3" << PageId::Step3 << cyan;
+    QTest::newRow("4") << "Command4" << PageId::Step4 << cyan;
+    QTest::newRow("5") << "Command5" << PageId::Step5 << cyan;
+    QTest::newRow("6") << "Command6" << PageId::Step6 << cyan;
+    QTest::newRow("7") << "Command7" << PageId::Step7 << cyan;
+    QTest::newRow("group logo") << "cmdZarnok" << PageId::Greetings << yellow;
+    QTest::newRow("GreetZ") << "mnuGreetz" << PageId::Greetings << yellow;
+}
+
+void tst_Form1::showsPage()
+{
+    QFETCH(QString, control);
+    QFETCH(PageId, page);
+    QFETCH(QRgb, colour);
+
+    const int decodesBefore = PictureStore::decodeCount();
+    if (auto *button = form->findChild<QPushButton *>(control))
+        QTest::mouseClick(button, Qt::LeftButton);
+    else
+        form->findChild<QAction *>(control)->trigger();
+    // Showing a page hands over a picture decoded when the window was made.
+    QCOMPARE(PictureStore::decodeCount(), decodesBefore);
+
+    auto *picture = child<QLabel>("Picture1");
+    const QImage expected = PictureStore::decode(PageCatalogue::page(page).picture).convertToFormat(QImage::Format_RGB32);
+    const QRect inside = picture->contentsRect();
+    QCOMPARE(grabbed(picture, QRect(inside.topLeft(), expected.size())), expected);
+    // Whatever the picture leaves of the box stays black.
+    const QImage below = grabbed(picture, QRect(inside.left(), inside.top() + expected.height(),
+                                                inside.width(), inside.height() - expected.height()));
+    QCOMPARE(pixelsOfColour(below, qRgb(0, 0, 0)), below.width() * below.height());
+
+    auto *text = child<QPlainTextEdit>("Text1");
+    QCOMPARE(visibleText(text), expectedText(page));
+    const TextInk ink = textInk(text->viewport(), colour);
+    QVERIFY(ink.inColour > 500);
+    QCOMPARE(ink.other, 0);
+}
+
+void tst_Form1::greetingsThenStep3StaysYellow()
+{
+    auto *text = child<QPlainTextEdit>("Text1");
+    child<QPushButton>("cmdZarnok")->click();
+    child<QPushButton>("Command3")->click();
+    QCOMPARE(visibleText(text), expectedText(PageId::Step3));
+    const TextInk ink = textInk(text->viewport(), qRgb(255, 255, 0));
+    QVERIFY(ink.inColour > 500);
+    QCOMPARE(ink.other, 0);
+}
+
+void tst_Form1::accessKeysOpenTheMenus_data()
+{
+    QTest::addColumn<Qt::Key>("menuKey");
+    QTest::addColumn<Qt::Key>("itemKey");
+    QTest::addColumn<QString>("textAfter");
+
+    QTest::newRow("Alt+H G") << Qt::Key_H << Qt::Key_G << expectedText(PageId::Greetings);
+    QTest::newRow("Alt+H A") << Qt::Key_H << Qt::Key_A << QStringLiteral(" ");
+}
+
+void tst_Form1::accessKeysOpenTheMenus()
+{
+    QFETCH(Qt::Key, menuKey);
+    QFETCH(Qt::Key, itemKey);
+    QFETCH(QString, textAfter);
+
+    if (itemKey == Qt::Key_A)
+        clickAwaySplashWhenUp();
+    QTest::keyClick(form->windowHandle(), menuKey, Qt::AltModifier);
+    QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+    QTest::keyClick(QApplication::activePopupWidget(), itemKey);
+    QTRY_COMPARE(visibleText(child<QPlainTextEdit>("Text1")), textAfter);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+}
+
+void tst_Form1::exitEndsTheRun()
+{
+    // Exit leaves the event loop without closing anything first.
+    bool closedFirst = false;
+    QTimer::singleShot(0, form.get(), [&] {
+        QTest::keyClick(form->windowHandle(), Qt::Key_F, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        closedFirst = !form->isVisible();
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_X);
+    });
+    QTimer guard;
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    guard.start(5000);
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(!closedFirst);
+}
+
+void tst_Form1::aboutBlanksTextAndKeepsPicture()
+{
+    child<QPushButton>("Command6")->click();
+    auto *picture = child<QLabel>("Picture1");
+    const QImage step6 = grabbed(picture, picture->contentsRect());
+
+    QString textWhileUp;
+    whenSplashIsUp([&](frmSplash *splash) {
+        textWhileUp = visibleText(child<QPlainTextEdit>("Text1"));
+        QTest::mouseClick(splash, Qt::LeftButton);
+    });
+    child<QPushButton>("cmdMorvane")->click();
+
+    QCOMPARE(textWhileUp, QStringLiteral(" "));
+    QCOMPARE(visibleText(child<QPlainTextEdit>("Text1")), QStringLiteral(" "));
+    QCOMPARE(grabbed(picture, picture->contentsRect()), step6);
+}
+
+void tst_Form1::longestTextWrapsAndCanBeReadToTheEnd()
+{
+    auto *text = child<QPlainTextEdit>("Text1");
+    child<QPushButton>("Command7")->click();
+
+    // No line runs past the right edge: every line of every block fits.
+    const int width = text->viewport()->width();
+    for (QTextBlock block = text->document()->begin(); block.isValid(); block = block.next()) {
+        const QTextLayout *layout = block.layout();
+        for (int i = 0; i < layout->lineCount(); ++i)
+            QVERIFY(layout->lineAt(i).naturalTextWidth() <= width);
+    }
+    QTRY_VERIFY(text->verticalScrollBar()->isVisible());
+    QVERIFY(!text->horizontalScrollBar()->isVisible());
+
+    // The last words come into view at the end of the text.
+    text->setFocus();
+    QTest::keyClick(text, Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(text->verticalScrollBar()->value(), text->verticalScrollBar()->maximum());
+    QVERIFY(text->viewport()->rect().contains(text->cursorRect()));
+
+    // A short page needs no scroll bar.
+    child<QPushButton>("Command2")->click();
+    QTRY_VERIFY(!text->verticalScrollBar()->isVisible());
+}
+
+void tst_Form1::textCanBeCopied()
+{
+    auto *text = child<QPlainTextEdit>("Text1");
+    child<QPushButton>("Command4")->click();
+    QTest::mouseClick(text->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
+    QCOMPARE(QApplication::focusWidget(), text);
+    QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), expectedText(PageId::Step4));
+    // Typing changes nothing.
+    QTest::keyClicks(text, "xyz");
+    QCOMPARE(visibleText(text), expectedText(PageId::Step4));
+}
+
+QTEST_MAIN(tst_Form1)
+#include "tst_form1.moc"

@@ -1,0 +1,206 @@
+#include "Form1.h"
+#include "PictureStore.h"
+#include "splashprobe.h"
+#include "textink.h"
+
+#include <QtTest>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QWindow>
+
+using namespace std::chrono_literals;
+
+class tst_frmSplash : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    void startUpWaitsForTheSplash();
+    void timerClosesFiveSecondsAfterCreation();
+    void clickClosesAtOnce();
+    void showsTheSplashPicture();
+    void aboutHasNoTimerAndStaysUntilClicked();
+    void everyShowingIsAFreshWindow();
+    void mainWindowTakesNoInputWhileUp();
+    void closeRequestEndsTheModalWait();
+};
+
+void tst_frmSplash::cleanup()
+{
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void tst_frmSplash::startUpWaitsForTheSplash()
+{
+    Form1 form(300ms);
+    bool formHiddenWhileUp = false;
+    bool splashModal = false;
+    whenSplashIsUp([&](frmSplash *splash) {
+        splashModal = splash->windowModality() == Qt::ApplicationModal;
+        formHiddenWhileUp = !form.isVisible();
+    });
+    form.load();
+
+    QVERIFY(splashModal);
+    QVERIFY(formHiddenWhileUp);
+    QVERIFY(form.isVisible());
+    QVERIFY(!form.findChild<frmSplash *>());
+    QCOMPARE(form.splash().window(), nullptr);
+
+    // Form_Load set light cyan: page 3, which keeps the colour, shows in it.
+    form.findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+    auto *text = form.findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+    const TextInk ink = textInk(text->viewport(), qRgb(0, 255, 255));
+    QVERIFY(ink.inColour > 500);
+    QCOMPARE(ink.other, 0);
+}
+
+void tst_frmSplash::timerClosesFiveSecondsAfterCreation()
+{
+    // The one test that waits the real five seconds.
+    SplashWindowView view(frmSplash::AutoCloseInterval);
+    QElapsedTimer sinceCreation;
+    sinceCreation.start();
+    view.ensureLoaded();
+    QPointer<frmSplash> window = view.window();
+    QVERIFY(window->Timer1().isActive());
+    view.showModal();
+    const qint64 elapsed = sinceCreation.elapsed();
+
+    QVERIFY2(elapsed >= 5000 && elapsed < 5100, qPrintable(QString::number(elapsed)));
+    QVERIFY(window.isNull());
+}
+
+void tst_frmSplash::clickClosesAtOnce()
+{
+    SplashWindowView view(400ms);
+    QElapsedTimer sinceCreation;
+    sinceCreation.start();
+    view.ensureLoaded();
+    QPointer<frmSplash> window = view.window();
+    whenSplashIsUp([](frmSplash *splash) {
+        QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(10, 390));
+    });
+    view.showModal();
+
+    QVERIFY(sinceCreation.elapsed() < 400);
+    // The window is gone, and its timer with it: no timer event can follow.
+    QVERIFY(window.isNull());
+    QCOMPARE(view.window(), nullptr);
+}
+
+void tst_frmSplash::showsTheSplashPicture()
+{
+    SplashWindowView view(60s);
+    QImage shown;
+    QString title;
+    whenSplashIsUp([&](frmSplash *splash) {
+        QVERIFY(QTest::qWaitForWindowExposed(splash));
+        title = splash->windowTitle();
+        QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
+        shown = splash->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QTest::mouseClick(splash, Qt::LeftButton);
+    });
+    view.showModal();
+
+    QCOMPARE(title, QStringLiteral("Form2"));
+    QCOMPARE(shown, PictureStore::decode(PictureSlot::picSplash).convertToFormat(QImage::Format_RGB32));
+}
+
+void tst_frmSplash::aboutHasNoTimerAndStaysUntilClicked()
+{
+    // With a 50 ms auto-close, a window still up after half a second has no
+    // running timer.
+    Form1 form(50ms);
+    form.load();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+    bool stillUpLater = false;
+    bool timerActive = true;
+    whenSplashIsUp([&](frmSplash *splash) {
+        timerActive = splash->Timer1().isActive();
+        // Still there ten intervals later; a window that had closed would
+        // take this check with it.
+        QTimer::singleShot(500, splash, [&stillUpLater, splash] {
+            stillUpLater = splash->isVisible();
+            QTest::mouseClick(splash, Qt::LeftButton);
+        });
+    });
+    form.findChild<QPushButton *>(QStringLiteral("cmdMorvane"))->click();
+
+    QVERIFY(!timerActive);
+    QVERIFY(stillUpLater);
+    QCOMPARE(form.splash().window(), nullptr);
+}
+
+void tst_frmSplash::everyShowingIsAFreshWindow()
+{
+    Form1 form(10ms);
+    form.load();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+    int windowsMade = 0;
+    for (int i = 0; i < 3; ++i) {
+        QPointer<frmSplash> seen;
+        whenSplashIsUp([&](frmSplash *splash) {
+            seen = splash;
+            ++windowsMade;
+            QTest::mouseClick(seen, Qt::LeftButton);
+        });
+        form.findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger();
+        QVERIFY(seen.isNull());
+    }
+    QCOMPARE(windowsMade, 3);
+    QCOMPARE(form.findChildren<frmSplash *>().size(), 0);
+}
+
+void tst_frmSplash::mainWindowTakesNoInputWhileUp()
+{
+    Form1 form(10ms);
+    form.load();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    auto *text = form.findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+
+    QString textWhileUp;
+    whenSplashIsUp([&](frmSplash *splash) {
+        QWindow *window = form.windowHandle();
+        auto *button = form.findChild<QPushButton *>(QStringLiteral("Command1"));
+        const QPoint onButton = button->mapTo(&form, button->rect().center());
+        QTest::mouseClick(window, Qt::LeftButton, {}, onButton);
+        QTest::keyClick(window, Qt::Key_H, Qt::AltModifier);
+        QTest::keyClick(window, Qt::Key_G);
+        QTest::keyClick(window, Qt::Key_Space);
+        QCoreApplication::processEvents();
+        textWhileUp = text->toPlainText();
+        QTest::mouseClick(splash, Qt::LeftButton);
+    });
+    form.findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger();
+
+    QCOMPARE(textWhileUp, QStringLiteral(" "));
+    QVERIFY(!QApplication::activePopupWidget());
+}
+
+void tst_frmSplash::closeRequestEndsTheModalWait()
+{
+    // The window manager's close request (a close box, Alt+F4) is honoured,
+    // and the wait ends with it.
+    SplashWindowView view(60s);
+    QPointer<frmSplash> window;
+    whenSplashIsUp([&](frmSplash *splash) {
+        window = splash;
+        // Escape is not a click: the card stays.
+        QTest::keyClick(splash, Qt::Key_Escape);
+        QVERIFY(splash->isVisible());
+        splash->windowHandle()->close();
+    });
+    view.showModal();
+    QVERIFY(window.isNull());
+}
+
+QTEST_MAIN(tst_frmSplash)
+#include "tst_frmsplash.moc"

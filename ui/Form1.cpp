@@ -1,0 +1,225 @@
+#include "Form1.h"
+
+#include "PictureStore.h"
+#include "SystemColours.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+namespace {
+
+QColor toQColor(Rgb c)
+{
+    return QColor(c.red, c.green, c.blue);
+}
+
+QPixmap decoded(PictureSlot slot)
+{
+    return QPixmap::fromImage(PictureStore::decode(slot));
+}
+
+void fillBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::Window, colour);
+    widget->setPalette(pal);
+    widget->setAutoFillBackground(true);
+}
+
+} // namespace
+
+Form1::Form1(std::chrono::milliseconds splashAutoClose)
+    : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
+                               | Qt::MSWindowsFixedSizeDialogHint)
+    , m_splash(splashAutoClose)
+    , m_presenter(*this, m_splash)
+    , imgIntro(decoded(PictureSlot::picIntro))
+    , Image1{QPixmap(), decoded(PictureSlot::picStep1), decoded(PictureSlot::picStep2),
+             decoded(PictureSlot::picStep3), decoded(PictureSlot::picStep4),
+             decoded(PictureSlot::picStep5), decoded(PictureSlot::picStep6),
+             decoded(PictureSlot::picStep7)}
+    , m_client(new QWidget(this))
+    , Picture2(new QLabel(m_client))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Vantrel Tutorial No. 3"));
+    setWindowIcon(QIcon(decoded(PictureSlot::icoMain)));
+
+    m_client->setFixedSize(581, 556);
+    fillBackground(m_client, systemColour(SystemColour::MenuText));
+    setCentralWidget(m_client);
+
+    // The strip runs four pixels past the right edge, as drawn.
+    Picture2->setObjectName(QStringLiteral("Picture2"));
+    Picture2->setGeometry(0, 0, 585, 49);
+    fillBackground(Picture2, QColor(0, 0, 128));
+
+    cmdMorvane = makePictureButton(QStringLiteral("cmdMorvane"), {8, 8, 85, 35}, PictureSlot::picAuthorIcon);
+    cmdIntro = makeButton(QStringLiteral("cmdIntro"), {120, 8, 57, 35});
+    Command[1] = makeButton(QStringLiteral("Command1"), {184, 8, 35, 35});
+    Command[2] = makeButton(QStringLiteral("Command2"), {224, 8, 35, 35});
+    Command[3] = makeButton(QStringLiteral("Command3"), {264, 8, 35, 35});
+    Command[4] = makeButton(QStringLiteral("Command4"), {304, 8, 35, 35});
+    Command[5] = makeButton(QStringLiteral("Command5"), {344, 9, 35, 35});
+    Command[6] = makeButton(QStringLiteral("Command6"), {384, 8, 35, 35});
+    Command[7] = makeButton(QStringLiteral("Command7"), {424, 8, 35, 35});
+    cmdZarnok = makePictureButton(QStringLiteral("cmdZarnok"), {488, 8, 85, 36}, PictureSlot::picGroupLogo);
+
+    cmdIntro->setText(QStringLiteral("Intro"));
+    for (int n = 1; n <= 7; ++n)
+        Command[n]->setText(QString::number(n));
+
+    Picture1 = new QLabel(m_client);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setGeometry(135, 93, 305, 305);
+    Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Picture1->setLineWidth(2);
+    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    fillBackground(Picture1, Qt::black);
+    Picture1->setPixmap(imgIntro);
+
+    Text1 = new QPlainTextEdit(m_client);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(80, 400, 425, 145);
+    Text1->setReadOnly(true);
+    // Readers copy instructions out of the box: select with mouse and keys.
+    Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    QPalette textPalette = Text1->palette();
+    textPalette.setColor(QPalette::Base, systemColour(SystemColour::WindowFrame));
+    Text1->setPalette(textPalette);
+
+    QWidget::setTabOrder(cmdIntro, Command[1]);
+    for (int n = 1; n < 7; ++n)
+        QWidget::setTabOrder(Command[n], Command[n + 1]);
+    QWidget::setTabOrder(Command[7], Text1);
+    QWidget::setTabOrder(Text1, cmdZarnok);
+    QWidget::setTabOrder(cmdZarnok, cmdMorvane);
+    cmdIntro->setFocus();
+
+    buildMenus();
+    connectProcedures();
+    setFixedSize(sizeHint());
+}
+
+Form1::~Form1() = default;
+
+QPushButton *Form1::makeButton(const QString &objectName, const QRect &geometry)
+{
+    auto *button = new QPushButton(m_client);
+    button->setObjectName(objectName);
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QPushButton *Form1::makePictureButton(const QString &objectName, const QRect &geometry,
+                                      PictureSlot picture)
+{
+    QPushButton *button = makeButton(objectName, geometry);
+    const QPixmap pixmap = decoded(picture);
+    button->setIcon(QIcon(pixmap));
+    button->setIconSize(pixmap.size());
+    return button;
+}
+
+void Form1::buildMenus()
+{
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+
+    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuGreetz = mnuHelp->addAction(QStringLiteral("&GreetZ"));
+    mnuGreetz->setObjectName(QStringLiteral("mnuGreetz"));
+    line1 = mnuHelp->addSeparator();
+    line1->setObjectName(QStringLiteral("line1"));
+    mnuAbout = mnuHelp->addAction(QStringLiteral("&About"));
+    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+}
+
+void Form1::connectProcedures()
+{
+    PagePresenter *p = &m_presenter;
+    const auto onClick = [this, p](QPushButton *button, void (PagePresenter::*procedure)()) {
+        connect(button, &QPushButton::clicked, this, [p, procedure] { (p->*procedure)(); });
+    };
+    const auto onTrigger = [this, p](QAction *action, void (PagePresenter::*procedure)()) {
+        connect(action, &QAction::triggered, this, [p, procedure] { (p->*procedure)(); });
+    };
+
+    onClick(cmdIntro, &PagePresenter::cmdIntro_Click);
+    onClick(Command[1], &PagePresenter::Command1_Click);
+    onClick(Command[2], &PagePresenter::Command2_Click);
+    onClick(Command[3], &PagePresenter::Command3_Click);
+    onClick(Command[4], &PagePresenter::Command4_Click);
+    onClick(Command[5], &PagePresenter::Command5_Click);
+    onClick(Command[6], &PagePresenter::Command6_Click);
+    onClick(Command[7], &PagePresenter::Command7_Click);
+    onClick(cmdZarnok, &PagePresenter::cmdZarnok_Click);
+    onClick(cmdMorvane, &PagePresenter::cmdMorvane_Click);
+
+    onTrigger(mnuExit, &PagePresenter::mnuExit_Click);
+    onTrigger(mnuGreetz, &PagePresenter::mnuGreetz_Click);
+    onTrigger(mnuAbout, &PagePresenter::mnuAbout_Click);
+}
+
+void Form1::load()
+{
+    m_presenter.Form_Load();
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    show();
+}
+
+void Form1::setPicture(PictureSlot slot)
+{
+    // Hands over a picture decoded when the window was made; never decodes.
+    switch (slot) {
+    case PictureSlot::picStep1:
+    case PictureSlot::picStep2:
+    case PictureSlot::picStep3:
+    case PictureSlot::picStep4:
+    case PictureSlot::picStep5:
+    case PictureSlot::picStep6:
+    case PictureSlot::picStep7:
+        Picture1->setPixmap(Image1[int(slot) - int(PictureSlot::picStep1) + 1]);
+        break;
+    case PictureSlot::picIntro:
+        Picture1->setPixmap(imgIntro);
+        break;
+    default:
+        // The page table names no other picture for the display box.
+        Q_UNREACHABLE();
+    }
+}
+
+void Form1::setText(std::string_view latin1)
+{
+    Text1->setPlainText(QString::fromLatin1(latin1.data(), qsizetype(latin1.size())));
+}
+
+void Form1::setTextColour(Rgb colour)
+{
+    QPalette pal = Text1->palette();
+    pal.setColor(QPalette::Text, toQColor(colour));
+    Text1->setPalette(pal);
+}
+
+void Form1::endProgram()
+{
+    // Leaves the event loop at once: no close events, no further procedures.
+    QCoreApplication::exit(0);
+}

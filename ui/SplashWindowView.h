@@ -1,0 +1,31 @@
+#ifndef SPLASHWINDOWVIEW_H
+#define SPLASHWINDOWVIEW_H
+
+#include "SplashView.h"
+#include "frmSplash.h"
+
+#include <QPointer>
+
+#include <chrono>
+
+// The program's one reference to the splash window. The window is made on
+// first use and destroyed when it closes; the next use makes a fresh one.
+class SplashWindowView final : public SplashView
+{
+public:
+    explicit SplashWindowView(std::chrono::milliseconds autoClose);
+    ~SplashWindowView() override;
+
+    void ensureLoaded() override;
+    void setTimerEnabled(bool enabled) override;
+    void showModal() override;
+
+    // The window while it exists, else null.
+    frmSplash *window() const { return m_window; }
+
+private:
+    std::chrono::milliseconds m_autoClose;
+    QPointer<frmSplash> m_window;
+};
+
+#endif // SPLASHWINDOWVIEW_H

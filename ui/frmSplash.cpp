@@ -1,0 +1,61 @@
+#include "frmSplash.h"
+
+#include "PictureStore.h"
+#include "SystemColours.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+frmSplash::frmSplash(std::chrono::milliseconds autoClose)
+    : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint)
+    , m_picture(QPixmap::fromImage(PictureStore::decode(PictureSlot::picSplash)))
+{
+    setWindowTitle(QStringLiteral("Form2"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    // Modal to the whole program: without an owner the main window would
+    // otherwise still take clicks.
+    setWindowModality(Qt::ApplicationModal);
+    setFixedSize(m_picture.size());
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, systemColour(SystemColour::WindowBackground));
+    setPalette(pal);
+
+    // A coarse timer may be off by several per cent; the card is promised
+    // for five seconds.
+    m_timer.setTimerType(Qt::PreciseTimer);
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(autoClose);
+    connect(&m_timer, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
+    m_timer.start();
+}
+
+void frmSplash::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    painter.drawPixmap(0, 0, m_picture);
+}
+
+void frmSplash::mouseReleaseEvent(QMouseEvent *event)
+{
+    // A click is a press and a release on the window.
+    if (rect().contains(event->position().toPoint()))
+        Form_Click();
+}
+
+void frmSplash::keyPressEvent(QKeyEvent *event)
+{
+    // Only a click or the timer closes the card; Escape does not. The window
+    // manager's close request still does, through closeEvent.
+    event->ignore();
+}
+
+void frmSplash::Form_Click()
+{
+    close();
+}
+
+void frmSplash::Timer1_Timer()
+{
+    close();
+}

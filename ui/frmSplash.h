@@ -1,0 +1,37 @@
+#ifndef FRMSPLASH_H
+#define FRMSPLASH_H
+
+#include <QDialog>
+#include <QPixmap>
+#include <QTimer>
+
+#include <chrono>
+
+// The splash card, shown at start-up and as the about window. It closes on a
+// click anywhere or when Timer1 runs out, and is destroyed when it closes.
+class frmSplash final : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static constexpr std::chrono::milliseconds AutoCloseInterval{5000};
+
+    // Timer1 starts here: it counts from creation, not from showing.
+    explicit frmSplash(std::chrono::milliseconds autoClose = AutoCloseInterval);
+
+    QTimer &Timer1() { return m_timer; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void Form_Click();
+    void Timer1_Timer();
+
+    QPixmap m_picture;
+    QTimer m_timer;
+};
+
+#endif // FRMSPLASH_H

@@ -1,0 +1,12 @@
+#include "Form1.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+
+    Form1 form;
+    form.load();
+    return app.exec();
+}
