@@ -1,5 +1,7 @@
 #include "Form1.h"
 
+#include "CrispIconEngine.h"
+#include "PictureBox.h"
 #include "PictureStore.h"
 #include "SystemColours.h"
 
@@ -72,11 +74,17 @@ Form1::Form1(std::chrono::milliseconds splashAutoClose)
     Command[7] = makeButton(QStringLiteral("Command7"), {424, 8, 35, 35});
     cmdZarnok = makePictureButton(QStringLiteral("cmdZarnok"), {488, 8, 85, 36}, PictureSlot::picGroupLogo);
 
+    // The picture buttons have no caption for a screen reader to read.
+    cmdMorvane->setAccessibleName(QStringLiteral("Morvane"));
+    cmdMorvane->setAccessibleDescription(QStringLiteral("About this tutorial"));
+    cmdZarnok->setAccessibleName(QStringLiteral("Zarnok"));
+    cmdZarnok->setAccessibleDescription(QStringLiteral("Greetings"));
+
     cmdIntro->setText(QStringLiteral("Intro"));
     for (int n = 1; n <= 7; ++n)
         Command[n]->setText(QString::number(n));
 
-    Picture1 = new QLabel(m_client);
+    Picture1 = new PictureBox(m_client);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(135, 93, 305, 305);
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -84,6 +92,8 @@ Form1::Form1(std::chrono::milliseconds splashAutoClose)
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     fillBackground(Picture1, Qt::black);
     Picture1->setPixmap(imgIntro);
+    Picture1->setAccessibleName(QStringLiteral("Step picture"));
+    Picture1->setAccessibleDescription(QStringLiteral("The picture of the page shown"));
 
     Text1 = new QPlainTextEdit(m_client);
     Text1->setObjectName(QStringLiteral("Text1"));
@@ -97,6 +107,8 @@ Form1::Form1(std::chrono::milliseconds splashAutoClose)
     QPalette textPalette = Text1->palette();
     textPalette.setColor(QPalette::Base, systemColour(SystemColour::WindowFrame));
     Text1->setPalette(textPalette);
+    Text1->setAccessibleName(QStringLiteral("Step instructions"));
+    Text1->setAccessibleDescription(QStringLiteral("The instructions of the page shown"));
 
     QWidget::setTabOrder(cmdIntro, Command[1]);
     for (int n = 1; n < 7; ++n)
@@ -127,7 +139,7 @@ QPushButton *Form1::makePictureButton(const QString &objectName, const QRect &ge
 {
     QPushButton *button = makeButton(objectName, geometry);
     const QPixmap pixmap = decoded(picture);
-    button->setIcon(QIcon(pixmap));
+    button->setIcon(QIcon(new CrispIconEngine(pixmap)));
     button->setIconSize(pixmap.size());
     return button;
 }

@@ -1,0 +1,44 @@
+#ifndef STARTUPMESSAGES_H
+#define STARTUPMESSAGES_H
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QtGlobal>
+
+// Holds back Qt's messages while the application object connects to the
+// window system. If that fails, Qt would print its plugin warnings and abort
+// with a core dump; instead the program says in one line that it cannot open
+// a window and exits with status 1. Once the connection stands, release()
+// hands the held messages on as if nothing had been in between.
+class StartupMessages final
+{
+public:
+    explicit StartupMessages(const char *programName);
+    ~StartupMessages();
+
+    StartupMessages(const StartupMessages &) = delete;
+    StartupMessages &operator=(const StartupMessages &) = delete;
+
+    void release();
+
+private:
+    struct Held {
+        QtMsgType type;
+        QByteArray file;
+        int line;
+        QByteArray function;
+        QByteArray category;
+        QString text;
+    };
+
+    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &text);
+    [[noreturn]] void cannotOpenWindow() const;
+
+    const char *m_programName;
+    QtMessageHandler m_previous;
+    QList<Held> m_held;
+    bool m_released = false;
+};
+
+#endif // STARTUPMESSAGES_H
