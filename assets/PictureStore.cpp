@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -95,7 +96,9 @@ QImage PictureStore::decode(PictureSlot slot)
     if (image.isNull() || image.width() != int(asset.width) || image.height() != int(asset.height))
         qFatal("Cannot decode the built-in %s picture %s; is Qt's image format plugin installed?",
                readerFormat(asset.format), Table[std::size_t(slot)].file);
-    return image.convertToFormat(QImage::Format_RGBA8888);
+    // The readers hand out opaque 32-bit pixels already (the icon's with an
+    // alpha channel that is 255 throughout); the window shows them as they are.
+    return std::move(image).convertToFormat(QImage::Format_RGB32);
 }
 
 const std::array<PictureSlot, PictureSlotCount> &PictureStore::allSlots()

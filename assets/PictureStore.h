@@ -18,8 +18,9 @@ public:
     // The asset of a slot; valid and unchanged for the whole run.
     static const PictureAsset &picture(PictureSlot slot);
 
-    // The slot's picture as width x height opaque pixels in
-    // QImage::Format_RGBA8888, top row first.
+    // The slot's picture as width x height pixels, top row first, each 8-bit
+    // red, green and blue with an alpha of 255 (QImage::Format_RGB32, the
+    // form a window draws without converting).
     static QImage decode(PictureSlot slot);
 
     // The twelve slots in the order of the picture table. Not called slots():
