@@ -151,28 +151,8 @@ constexpr Qt::Key SplashKeys[] = {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space,
 // text colour.
 TextInk textInkBesideCaret(QPlainTextEdit *text, QRgb colour)
 {
-    const QImage image = text->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QRect caret = text->hasFocus() ? text->cursorRect().adjusted(-1, -1, 1, 1) : QRect();
-    TextInk ink;
-    const int cr = qRed(colour), cg = qGreen(colour), cb = qBlue(colour);
-    const int full = qMax(cr, qMax(cg, cb));
-    const int width = image.width();
-    for (int y = 0; y < image.height(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        for (int x = 0; x < width; ++x) {
-            const QRgb p = line[x];
-            // Nearly all of the box is black: pass over it cheaply.
-            if ((p & 0xffffff) == 0 || caret.contains(x, y))
-                continue;
-            const int strength = qMax(qRed(p), qMax(qGreen(p), qBlue(p)));
-            const auto near = [&](int channel, int want) { return std::abs(channel - want * strength / full) <= 2; };
-            if (near(qRed(p), cr) && near(qGreen(p), cg) && near(qBlue(p), cb))
-                ++ink.inColour;
-            else
-                ++ink.other;
-        }
-    }
-    return ink;
+    return textInk(text->viewport(), colour, caret);
 }
 
 // The pixels Picture1 shows inside its frame for each picture it can show:

@@ -221,10 +221,10 @@ QImage renderBevel(const QPainterPath &devicePath, const QRect &box, const QGrad
                     tone += 0.08f * (0.5f - float(ox + oy) / diagonal);
                     tone = std::clamp(tone, 0.0f, 1.0f);
                     const Rgb &c = table[size_t(std::lround(tone * 255))];
-                    const float spec = u > 0 ? std::pow(u, 40.0f) : 0.0f;
-                    r += cover * std::min(255.0f, c.r + spec * glint.r);
-                    g += cover * std::min(255.0f, c.g + spec * glint.g);
-                    b += cover * std::min(255.0f, c.b + spec * glint.b);
+                    const float sheen = u > 0 ? std::pow(u, 40.0f) : 0.0f;
+                    r += cover * std::min(255.0f, c.r + sheen * glint.r);
+                    g += cover * std::min(255.0f, c.g + sheen * glint.g);
+                    b += cover * std::min(255.0f, c.b + sheen * glint.b);
                     a += cover;
                 }
             }
