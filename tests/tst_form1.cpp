@@ -1,6 +1,7 @@
 #include "Form1.h"
 #include "PageCatalogue.h"
 #include "PictureStore.h"
+#include "offscreenlimits.h"
 #include "splashprobe.h"
 #include "textink.h"
 
@@ -56,6 +57,8 @@ class tst_Form1 : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { m_offscreenLimits.install(); }
+    void cleanupTestCase() { m_offscreenLimits.uninstall(); }
     void init();
     void cleanup();
 
@@ -78,6 +81,7 @@ private slots:
     void textCanBeCopied();
 
 private:
+    OffscreenLimitsFilter m_offscreenLimits;
     std::unique_ptr<Form1> form;
     template <typename T> T *child(const char *name) { return form->findChild<T *>(QLatin1String(name)); }
 };

@@ -2,6 +2,7 @@
 #include "PageCatalogue.h"
 #include "PictureStore.h"
 #include "frmSplash.h"
+#include "offscreenlimits.h"
 #include "splashprobe.h"
 #include "textink.h"
 
@@ -630,20 +631,6 @@ void EventDriver::fail(const QString &why)
         QCoreApplication::exit(GaveUp);
 }
 
-QtMessageHandler passOnMessage = nullptr;
-
-// A menu shown for the second time asks the platform to raise it and to grab
-// the keyboard; the offscreen platform has no stacking and no grabs, and says
-// so every time. Everything else goes on to Qt Test.
-void dropOffscreenLimits(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type == QtWarningMsg
-        && (message == QLatin1String("This plugin does not support raise()")
-            || message == QLatin1String("This plugin does not support grabbing the keyboard")))
-        return;
-    passOnMessage(type, context, message);
-}
-
 // Ends a modal wait that does not end by itself, and says so.
 class HangGuard final
 {
@@ -684,16 +671,19 @@ private slots:
     void eventsInRandomOrder();
     void everyCloseEndsTheWait_data();
     void everyCloseEndsTheWait();
+
+private:
+    OffscreenLimitsFilter m_offscreenLimits;
 };
 
 void tst_Randomised::initTestCase()
 {
-    passOnMessage = qInstallMessageHandler(dropOffscreenLimits);
+    m_offscreenLimits.install();
 }
 
 void tst_Randomised::cleanupTestCase()
 {
-    qInstallMessageHandler(passOnMessage);
+    m_offscreenLimits.uninstall();
 }
 
 void tst_Randomised::cleanup()
