@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 #include <algorithm>
+#include <atomic>
 #include <utility>
 
 namespace {
@@ -75,8 +76,8 @@ std::array<PictureAsset, PictureSlotCount> loadAssets()
     return assets;
 }
 
-// Only the GUI thread decodes.
-int decodes = 0;
+// Pictures may be decoded on several threads at once.
+std::atomic<int> decodes = 0;
 
 } // namespace
 
@@ -114,5 +115,5 @@ const std::array<PictureSlot, PictureSlotCount> &PictureStore::allSlots()
 
 int PictureStore::decodeCount()
 {
-    return decodes;
+    return decodes.load();
 }

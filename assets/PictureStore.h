@@ -20,7 +20,8 @@ public:
 
     // The slot's picture as width x height pixels, top row first, each 8-bit
     // red, green and blue with an alpha of 255 (QImage::Format_RGB32, the
-    // form a window draws without converting).
+    // form a window draws without converting). Any thread may decode: Qt's
+    // image readers are reentrant.
     static QImage decode(PictureSlot slot);
 
     // The twelve slots in the order of the picture table. Not called slots():

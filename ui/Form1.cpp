@@ -2,8 +2,8 @@
 
 #include "CrispIconEngine.h"
 #include "PictureBox.h"
-#include "PictureStore.h"
 #include "SystemColours.h"
+#include "WindowLog.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -21,10 +21,13 @@ QColor toQColor(Rgb c)
     return QColor(c.red, c.green, c.blue);
 }
 
-QPixmap decoded(PictureSlot slot)
-{
-    return QPixmap::fromImage(PictureStore::decode(slot));
-}
+// Every picture the window holds: its icon, the two logos and the pages'.
+constexpr std::initializer_list<PictureSlot> HeldPictures = {
+    PictureSlot::icoMain,  PictureSlot::picAuthorIcon, PictureSlot::picGroupLogo,
+    PictureSlot::picIntro, PictureSlot::picStep1,      PictureSlot::picStep2,
+    PictureSlot::picStep3, PictureSlot::picStep4,      PictureSlot::picStep5,
+    PictureSlot::picStep6, PictureSlot::picStep7,
+};
 
 void fillBackground(QWidget *widget, const QColor &colour)
 {
@@ -40,19 +43,14 @@ Form1::Form1(std::chrono::milliseconds splashAutoClose)
     : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                                | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
                                | Qt::MSWindowsFixedSizeDialogHint)
+    , m_decoding(HeldPictures)
     , m_splash(splashAutoClose)
     , m_presenter(*this, m_splash)
-    , imgIntro(decoded(PictureSlot::picIntro))
-    , Image1{QPixmap(), decoded(PictureSlot::picStep1), decoded(PictureSlot::picStep2),
-             decoded(PictureSlot::picStep3), decoded(PictureSlot::picStep4),
-             decoded(PictureSlot::picStep5), decoded(PictureSlot::picStep6),
-             decoded(PictureSlot::picStep7)}
     , m_client(new QWidget(this))
     , Picture2(new QLabel(m_client))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vantrel Tutorial No. 3"));
-    setWindowIcon(QIcon(decoded(PictureSlot::icoMain)));
 
     m_client->setFixedSize(581, 556);
     fillBackground(m_client, systemColour(SystemColour::MenuText));
@@ -63,7 +61,7 @@ Form1::Form1(std::chrono::milliseconds splashAutoClose)
     Picture2->setGeometry(0, 0, 585, 49);
     fillBackground(Picture2, QColor(0, 0, 128));
 
-    cmdMorvane = makePictureButton(QStringLiteral("cmdMorvane"), {8, 8, 85, 35}, PictureSlot::picAuthorIcon);
+    cmdMorvane = makeButton(QStringLiteral("cmdMorvane"), {8, 8, 85, 35});
     cmdIntro = makeButton(QStringLiteral("cmdIntro"), {120, 8, 57, 35});
     Command[1] = makeButton(QStringLiteral("Command1"), {184, 8, 35, 35});
     Command[2] = makeButton(QStringLiteral("Command2"), {224, 8, 35, 35});
@@ -72,7 +70,7 @@ Form1::Form1(std::chrono::milliseconds splashAutoClose)
     Command[5] = makeButton(QStringLiteral("Command5"), {344, 9, 35, 35});
     Command[6] = makeButton(QStringLiteral("Command6"), {384, 8, 35, 35});
     Command[7] = makeButton(QStringLiteral("Command7"), {424, 8, 35, 35});
-    cmdZarnok = makePictureButton(QStringLiteral("cmdZarnok"), {488, 8, 85, 36}, PictureSlot::picGroupLogo);
+    cmdZarnok = makeButton(QStringLiteral("cmdZarnok"), {488, 8, 85, 36});
 
     // The picture buttons have no caption for a screen reader to read.
     cmdMorvane->setAccessibleName(QStringLiteral("Morvane"));
@@ -91,7 +89,6 @@ Form1::Form1(std::chrono::milliseconds splashAutoClose)
     Picture1->setLineWidth(2);
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     fillBackground(Picture1, Qt::black);
-    Picture1->setPixmap(imgIntro);
     Picture1->setAccessibleName(QStringLiteral("Step picture"));
     Picture1->setAccessibleDescription(QStringLiteral("The picture of the page shown"));
 
@@ -121,6 +118,7 @@ Form1::Form1(std::chrono::milliseconds splashAutoClose)
     buildMenus();
     connectProcedures();
     setFixedSize(sizeHint());
+    takePictures();
 }
 
 Form1::~Form1() = default;
@@ -134,14 +132,23 @@ QPushButton *Form1::makeButton(const QString &objectName, const QRect &geometry)
     return button;
 }
 
-QPushButton *Form1::makePictureButton(const QString &objectName, const QRect &geometry,
-                                      PictureSlot picture)
+void Form1::takePictures()
 {
-    QPushButton *button = makeButton(objectName, geometry);
-    const QPixmap pixmap = decoded(picture);
-    button->setIcon(QIcon(new CrispIconEngine(pixmap)));
-    button->setIconSize(pixmap.size());
-    return button;
+    // Waits for the decoding thread, which has had the building of the
+    // controls to do its work in. Each picture moves into the one place that
+    // holds it: no second copy of its pixels stays behind.
+    const auto take = [this](PictureSlot slot) { return QPixmap::fromImage(m_decoding.take(slot)); };
+    const auto showLogo = [](QPushButton *button, const QPixmap &logo) {
+        button->setIcon(QIcon(new CrispIconEngine(logo)));
+        button->setIconSize(logo.size());
+    };
+    setWindowIcon(QIcon(take(PictureSlot::icoMain)));
+    showLogo(cmdMorvane, take(PictureSlot::picAuthorIcon));
+    showLogo(cmdZarnok, take(PictureSlot::picGroupLogo));
+    imgIntro = take(PictureSlot::picIntro);
+    for (int n = 1; n <= 7; ++n)
+        Image1[n] = take(PictureSlot(int(PictureSlot::picStep1) + n - 1));
+    Picture1->setPixmap(imgIntro);
 }
 
 void Form1::buildMenus()
@@ -189,11 +196,19 @@ void Form1::connectProcedures()
 
 void Form1::load()
 {
+    qCDebug(lcWindows, "Form_Load");
     m_presenter.Form_Load();
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     show();
+}
+
+void Form1::showEvent(QShowEvent *event)
+{
+    qCDebug(lcWindows, "Form1 shown, text colour %s",
+            qPrintable(Text1->palette().color(QPalette::Text).name()));
+    QMainWindow::showEvent(event);
 }
 
 void Form1::setPicture(PictureSlot slot)

@@ -3,6 +3,7 @@
 
 #include "MainView.h"
 #include "PagePresenter.h"
+#include "PictureBatch.h"
 #include "SplashWindowView.h"
 
 #include <QMainWindow>
@@ -24,7 +25,9 @@ class Form1 final : public QMainWindow, public MainView
     Q_OBJECT
 
 public:
-    explicit Form1(std::chrono::milliseconds splashAutoClose = std::chrono::milliseconds(5000));
+    // The window decodes its pictures on a second thread while it builds its
+    // controls, and holds them all once the constructor returns.
+    explicit Form1(std::chrono::milliseconds splashAutoClose = frmSplash::AutoCloseInterval);
     ~Form1() override;
 
     // Runs Form_Load, which waits for the start-up splash, then shows the
@@ -38,13 +41,17 @@ public:
 
     SplashWindowView &splash() { return m_splash; }
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     QPushButton *makeButton(const QString &objectName, const QRect &geometry);
-    QPushButton *makePictureButton(const QString &objectName, const QRect &geometry,
-                                   PictureSlot picture);
     void buildMenus();
+    void takePictures();
     void connectProcedures();
 
+    // First, so that decoding starts before anything else is built.
+    PictureBatch m_decoding;
     SplashWindowView m_splash;
     PagePresenter m_presenter;
 

@@ -2,6 +2,7 @@
 
 #include "PictureStore.h"
 #include "SystemColours.h"
+#include "WindowLog.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -27,6 +28,13 @@ frmSplash::frmSplash(std::chrono::milliseconds autoClose)
     m_timer.setInterval(autoClose);
     connect(&m_timer, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
     m_timer.start();
+    qCDebug(lcWindows, "frmSplash created");
+}
+
+void frmSplash::hideEvent(QHideEvent *event)
+{
+    qCDebug(lcWindows, "frmSplash closed");
+    QDialog::hideEvent(event);
 }
 
 void frmSplash::paintEvent(QPaintEvent *)

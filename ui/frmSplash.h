@@ -22,6 +22,7 @@ public:
     QTimer &Timer1() { return m_timer; }
 
 protected:
+    void hideEvent(QHideEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;

@@ -1,0 +1,40 @@
+#ifndef PICTUREBATCH_H
+#define PICTUREBATCH_H
+
+#include "PictureSlot.h"
+
+#include <QImage>
+
+#include <array>
+#include <atomic>
+#include <initializer_list>
+#include <thread>
+#include <vector>
+
+// Decodes a set of pictures through PictureStore on a thread of its own, so
+// that the caller can do other work meanwhile. The first take() decodes what
+// is still left alongside the thread, then joins it: the whole set is ready
+// from then on.
+class PictureBatch final
+{
+public:
+    explicit PictureBatch(std::initializer_list<PictureSlot> wanted);
+
+    // Hands over the slot's decoded picture; the batch keeps no copy. A slot
+    // that was not in the set, or was taken before, gives a null image.
+    QImage take(PictureSlot slot);
+
+private:
+    // Decodes the pictures that no thread has claimed yet.
+    void decodeUnclaimed();
+
+    const std::vector<PictureSlot> m_wanted;
+    std::atomic<std::size_t> m_nextUnclaimed = 0;
+    // Each picture is written by the one thread that claimed it.
+    std::array<QImage, PictureSlotCount> m_pictures;
+    // Last, so that it starts once the rest exists and is joined before the
+    // rest goes.
+    std::jthread m_worker;
+};
+
+#endif // PICTUREBATCH_H

@@ -1,0 +1,74 @@
+#include <QtTest>
+
+#include <QProcess>
+#include <QProcessEnvironment>
+
+// The program itself, started as a person starts it, telling the life of its
+// windows through its log category: the splash comes first and closes by
+// itself five seconds after it was made, then the main window shows, with
+// the text colour of the first page already set.
+class tst_Startup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void splashThenMainWindow();
+};
+
+namespace {
+
+struct LogLine {
+    qint64 ms; // since the program's first log line
+    QString message;
+};
+
+// Lines are "seconds.milliseconds|message".
+QList<LogLine> parse(const QByteArray &output)
+{
+    QList<LogLine> lines;
+    for (const QByteArray &raw : output.split('\n')) {
+        const QString line = QString::fromUtf8(raw).trimmed();
+        if (line.isEmpty())
+            continue;
+        const qsizetype bar = line.indexOf(u'|');
+        lines.append({qRound64(line.left(bar).toDouble() * 1000), line.mid(bar + 1)});
+    }
+    return lines;
+}
+
+} // namespace
+
+void tst_Startup::splashThenMainWindow()
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("vantrel.windows.debug=true"));
+    environment.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QStringLiteral("%{time process}|%{message}"));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(VANTREL_PROGRAM), {});
+    QVERIFY2(program.waitForStarted(10000), qPrintable(program.errorString()));
+
+    QByteArray said;
+    const auto mainWindowShown = [&] {
+        said += program.readAllStandardError();
+        return said.contains("Form1 shown") || program.state() == QProcess::NotRunning;
+    };
+    QTRY_VERIFY2_WITH_TIMEOUT(mainWindowShown(), "the main window never showed", 15000);
+    QTRY_VERIFY_WITH_TIMEOUT((said += program.readAllStandardError()).endsWith('\n'), 2000);
+    program.kill();
+    QVERIFY(program.waitForFinished(10000));
+
+    // Nothing else is said: no warning of Qt's, nothing out of order.
+    const QList<LogLine> lines = parse(said);
+    QStringList messages;
+    for (const LogLine &line : lines)
+        messages << line.message;
+    QCOMPARE(messages, QStringList({QStringLiteral("Form_Load"), QStringLiteral("frmSplash created"),
+                                    QStringLiteral("frmSplash closed"),
+                                    QStringLiteral("Form1 shown, text colour #00ffff")}));
+    const qint64 splashUp = lines[2].ms - lines[1].ms;
+    QVERIFY2(splashUp >= 5000 && splashUp <= 5100, qPrintable(QString::number(splashUp)));
+}
+
+QTEST_GUILESS_MAIN(tst_Startup)
+#include "tst_startup.moc"
