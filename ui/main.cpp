@@ -1,11 +1,18 @@
+#include "FontConfigLoader.h"
 #include "Form1.h"
 #include "StartupMessages.h"
 #include "version.h"
 
 #include <QApplication>
 
+// Start-up keeps its order: the main window is built with all its pictures
+// decoded, then Form_Load shows the splash and waits for it, and only then is
+// the main window shown. What can go on at the same time runs on the second
+// core, and each worker is joined before its work is used.
 int main(int argc, char *argv[])
 {
+    // Second core: the font configuration. This one: the window system.
+    FontConfigLoader fontConfig;
     StartupMessages startup(AppInfo::Name);
     QApplication app(argc, argv);
     startup.release();
@@ -15,6 +22,10 @@ int main(int argc, char *argv[])
     // Wayland finds the window's icon through the desktop entry of this name.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(AppInfo::DesktopFileName));
 
+    // The controls measure their text from here on.
+    fontConfig.wait();
+    // Second core: Form1's pictures. This one: Form1's controls. The
+    // constructor joins the two.
     Form1 form;
     form.load();
     return app.exec();
