@@ -44,7 +44,7 @@ inline std::string ms(double value)
 inline void ratioRow(const std::string &measure, const std::string &ours, const std::string &floorName,
                      const std::string &floorFigure, double ratio, double goal)
 {
-    std::printf("| %s | %s | %s | %s | %.2fx | ≤ %.2gx %s |\n", measure.c_str(), ours.c_str(), floorName.c_str(),
+    std::printf("| %s | %s | %s | %s | %.2fx | ≤ %.3gx %s |\n", measure.c_str(), ours.c_str(), floorName.c_str(),
                 floorFigure.c_str(), ratio, goal, ratio <= goal ? "met" : "**missed**");
     std::fflush(stdout);
 }
