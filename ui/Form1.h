@@ -11,6 +11,7 @@
 #include <array>
 #include <chrono>
 
+class FocusRing;
 class QAction;
 class QLabel;
 class QMenu;
@@ -38,6 +39,9 @@ public:
 
     SplashWindowView &splash() { return m_splash; }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     QPushButton *makeButton(const QString &objectName, const QRect &geometry);
     QPushButton *makePictureButton(const QString &objectName, const QRect &geometry,
@@ -53,13 +57,14 @@ private:
     std::array<QPixmap, 11> Image1;
 
     QWidget *m_client;
-    QLabel *Picture2;
+    QWidget *Picture2;
     QPushButton *cmdMorvane;
     QPushButton *cmdIntro;
     std::array<QPushButton *, 8> Command{};
     QPushButton *cmdZarnok;
     QLabel *Picture1;
     QPlainTextEdit *Text1;
+    FocusRing *m_focusRing;
 
     QMenu *mnuFile = nullptr;
     QMenu *mnuHelp = nullptr;
