@@ -59,6 +59,7 @@ Form1::Form1(std::chrono::milliseconds splashAutoClose)
              decoded(PictureSlot::picStep7)}
     , m_client(new QWidget(this))
     , Picture2(new QWidget(m_client))
+    , m_focusRing(new FocusRing(m_client))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vantrel Tutorial No. 3"));
@@ -122,7 +123,6 @@ Form1::Form1(std::chrono::milliseconds splashAutoClose)
     Text1->setAccessibleName(QStringLiteral("Step instructions"));
     Text1->setAccessibleDescription(QStringLiteral("The instructions of the page shown"));
 
-    m_focusRing = new FocusRing(m_client);
     for (QWidget *control : m_client->findChildren<QWidget *>()) {
         if (control->focusPolicy() & Qt::TabFocus)
             m_focusRing->watch(control);

@@ -36,11 +36,11 @@ void frmSplash::introduce(QWidget *mainWindow)
     const QString program = mainWindow->windowTitle();
     if (mainWindow->isVisible()) {
         setParent(mainWindow, windowFlags());
-        setAccessibleName(tr("About %1").arg(program));
-        setAccessibleDescription(tr("Click, or press Escape, to close."));
+        setAccessibleName(QStringLiteral("About %1").arg(program));
+        setAccessibleDescription(QStringLiteral("Click, or press Escape, to close."));
     } else {
         setAccessibleName(program);
-        setAccessibleDescription(tr("Starting up; closes by itself in a moment, or at a click or Escape."));
+        setAccessibleDescription(QStringLiteral("Starting up; closes by itself in a moment, or at a click or Escape."));
     }
 }
 
