@@ -58,6 +58,8 @@ void tst_DesktopAccessibility::namesAndDescriptions_data()
     // Captioned buttons are named by their captions.
     QTest::newRow("intro button") << "cmdIntro" << QAccessible::Button << "Intro" << "";
     QTest::newRow("step 7 button") << "Command7" << QAccessible::Button << "7" << "";
+    // Decoration: passed over, not read out as an empty label.
+    QTest::newRow("strip") << "Picture2" << QAccessible::Client << "" << "";
 }
 
 void tst_DesktopAccessibility::namesAndDescriptions()

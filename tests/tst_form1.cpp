@@ -1,6 +1,7 @@
 #include "Form1.h"
 #include "PageCatalogue.h"
 #include "PictureStore.h"
+#include "WindowPlacement.h"
 #include "offscreenlimits.h"
 #include "splashprobe.h"
 #include "textink.h"
@@ -79,6 +80,10 @@ private slots:
     void aboutBlanksTextAndKeepsPicture();
     void longestTextWrapsAndCanBeReadToTheEnd();
     void textCanBeCopied();
+    void keyboardUse_data();
+    void keyboardUse();
+    void placement_data();
+    void placement();
 
 private:
     OffscreenLimitsFilter m_offscreenLimits;
@@ -108,6 +113,7 @@ void tst_Form1::windowFrame()
     QCOMPARE(form->minimumSize(), form->maximumSize());
     QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(!form->windowIcon().isNull());
+    QVERIFY(form->screen()->availableGeometry().contains(form->frameGeometry().topLeft()));
     // The client area is black where no control covers it.
     const QImage client = grabbed(form->centralWidget(), QRect(0, 60, 100, 300));
     QCOMPARE(pixelsOfColour(client, qRgb(0, 0, 0)), client.width() * client.height());
@@ -391,5 +397,89 @@ void tst_Form1::textCanBeCopied()
     QCOMPARE(visibleText(text), expectedText(PageId::Step4));
 }
 
+void tst_Form1::keyboardUse_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("tabs");
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QString>("textAfter");
+
+    // Tab presses from the button that has the focus at start.
+    QTest::newRow("Return on 7") << "Command7" << 7 << Qt::Key_Return << Qt::KeyboardModifiers() << expectedText(PageId::Step7);
+    QTest::newRow("keypad Enter on 1") << "Command1" << 1 << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier) << expectedText(PageId::Step1);
+    QTest::newRow("Space on the group logo") << "cmdZarnok" << 9 << Qt::Key_Space << Qt::KeyboardModifiers() << expectedText(PageId::Greetings);
+    QTest::newRow("text box") << "Text1" << 8 << Qt::Key_Return << Qt::KeyboardModifiers() << QString();
+}
+
+void tst_Form1::keyboardUse()
+{
+    QFETCH(QString, control);
+    QFETCH(int, tabs);
+    QFETCH(Qt::Key, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QString, textAfter);
+
+    auto *target = form->findChild<QWidget *>(control);
+    QWidget *client = form->centralWidget();
+    // Two pixels all round, three pixels out from the control.
+    const QRect ringOutside = target->geometry().adjusted(-3, -3, 3, 3);
+    const QRegion ring = QRegion(ringOutside).subtracted(QRegion(ringOutside.adjusted(2, 2, -2, -2)));
+    const auto ringPixels = [&] {
+        const QImage image = grabbed(client, client->rect());
+        QList<QRgb> pixels;
+        for (const QRect &r : ring)
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x)
+                    pixels << (image.pixel(x, y) & 0xffffff);
+        return pixels;
+    };
+    const QList<QRgb> unfocused = ringPixels();
+    QVERIFY(unfocused.count(0xffffff) < unfocused.size());
+
+    // By keyboard the focus is plain to see.
+    QTRY_VERIFY(QApplication::focusWidget());
+    for (int i = 0; i < tabs; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), target);
+    const QList<QRgb> focused = ringPixels();
+    QCOMPARE(focused.count(0xffffff), focused.size());
+
+    QTest::keyClick(target, key, modifiers);
+    QCOMPARE(visibleText(child<QPlainTextEdit>("Text1")), textAfter);
+
+    // Under the mouse the window looks as it always has.
+    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(QApplication::focusWidget(), target);
+    QCOMPARE(ringPixels(), unfocused);
+}
+
+void tst_Form1::placement_data()
+{
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QSize>("frame");
+    QTest::addColumn<QPoint>("topLeft");
+
+    // The main window framed by a window manager, 581 by about 612.
+    const QSize main(581, 612);
+    QTest::newRow("1024x768: centred") << QRect(0, 0, 1024, 768) << main << QPoint(221, 78);
+    QTest::newRow("800x600: title bar kept on") << QRect(0, 0, 800, 600) << main << QPoint(109, 0);
+    QTest::newRow("640x480: left centred, top kept on") << QRect(0, 0, 640, 480) << main << QPoint(29, 0);
+    QTest::newRow("640x480, panel on top") << QRect(0, 27, 640, 453) << main << QPoint(29, 27);
+    QTest::newRow("1024x768 at scale 2") << QRect(0, 0, 512, 384) << main << QPoint(0, 0);
+    QTest::newRow("second screen, 800x600") << QRect(1024, 0, 800, 600) << main << QPoint(1133, 0);
+    QTest::newRow("card at scale 2 on 800x600") << QRect(0, 0, 400, 300) << QSize(300, 400) << QPoint(50, 0);
+}
+
+void tst_Form1::placement()
+{
+    QFETCH(QRect, available);
+    QFETCH(QSize, frame);
+    QFETCH(QPoint, topLeft);
+
+    QCOMPARE(WindowPlacement::frameTopLeft(available, frame), topLeft);
+}
+
 QTEST_MAIN(tst_Form1)
 #include "tst_form1.moc"
+

@@ -144,8 +144,10 @@ constexpr MenuRow MenuItems[] = {
 // Keys for the main window that only a modal splash keeps from acting.
 constexpr Qt::Key MainWindowKeys[] = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Right};
 
-// Keys that a person might press on the splash card; none of them closes it.
+// Keys that a person might press on the splash card; the first three close it
+// as a click does.
 constexpr Qt::Key SplashKeys[] = {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space, Qt::Key_A, Qt::Key_F4};
+constexpr int SplashClosingKeys = 3;
 
 // The count of textInk(), leaving out the caret: a click in the box gives it a
 // caret that inverts what lies under it, white on the black box, whatever the
@@ -487,9 +489,12 @@ void EventDriver::sendOne()
         break;
     }
     case KeyOnSplash: {
-        const Qt::Key key = SplashKeys[pick(int(std::size(SplashKeys)))];
+        const int which = pick(int(std::size(SplashKeys)));
+        const Qt::Key key = SplashKeys[which];
         const Qt::KeyboardModifiers modifiers = key == Qt::Key_F4 ? Qt::AltModifier : Qt::NoModifier;
         note(QStringLiteral("key %1 on the splash").arg(QKeySequence(key | modifiers).toString()));
+        if (which < SplashClosingKeys)
+            m_model.splashClosed();
         next();
         QTest::keyClick(splashWindow()->windowHandle(), key, modifiers);
         break;
@@ -733,6 +738,8 @@ void tst_Randomised::everyCloseEndsTheWait_data()
     QTest::newRow("start-up, close request") << true << "close request";
     QTest::newRow("about, click") << false << "click";
     QTest::newRow("about, close request") << false << "close request";
+    QTest::newRow("start-up, Escape") << true << "Escape";
+    QTest::newRow("about, keypad Enter") << false << "keypad Enter";
 }
 
 void tst_Randomised::everyCloseEndsTheWait()
@@ -750,6 +757,10 @@ void tst_Randomised::everyCloseEndsTheWait()
             QTest::mouseClick(splash->windowHandle(), Qt::LeftButton, {}, QPoint(299, 399));
         else if (closing == QLatin1String("close request"))
             splash->windowHandle()->close();
+        else if (closing == QLatin1String("Escape"))
+            QTest::keyClick(splash->windowHandle(), Qt::Key_Escape);
+        else if (closing == QLatin1String("keypad Enter"))
+            QTest::keyClick(splash->windowHandle(), Qt::Key_Enter, Qt::KeypadModifier);
     };
 
     if (startUp) {

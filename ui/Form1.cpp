@@ -1,17 +1,19 @@
 #include "Form1.h"
 
 #include "CrispIconEngine.h"
+#include "FocusRing.h"
 #include "PictureBox.h"
 #include "SystemColours.h"
 #include "WindowLog.h"
+#include "WindowPlacement.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 
 namespace {
@@ -37,6 +39,14 @@ void fillBackground(QWidget *widget, const QColor &colour)
     widget->setAutoFillBackground(true);
 }
 
+// While the splash or About is up, the main window takes no input. The window
+// system holds back mouse and keys; a screen reader's "press" action reaches
+// a button or menu item directly, so the procedures look for themselves.
+bool modalWindowUp()
+{
+    return QGuiApplication::modalWindow() != nullptr;
+}
+
 } // namespace
 
 Form1::Form1(std::chrono::milliseconds splashAutoClose)
@@ -47,16 +57,19 @@ Form1::Form1(std::chrono::milliseconds splashAutoClose)
     , m_splash(splashAutoClose)
     , m_presenter(*this, m_splash)
     , m_client(new QWidget(this))
-    , Picture2(new QLabel(m_client))
+    , Picture2(new QWidget(m_client))
+    , m_focusRing(new FocusRing(m_client))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vantrel Tutorial No. 3"));
+    m_splash.setMainWindow(this);
 
     m_client->setFixedSize(581, 556);
     fillBackground(m_client, systemColour(SystemColour::MenuText));
     setCentralWidget(m_client);
 
-    // The strip runs four pixels past the right edge, as drawn.
+    // The strip runs four pixels past the right edge, as drawn. A plain
+    // widget, not a label: a screen reader passes over it as decoration.
     Picture2->setObjectName(QStringLiteral("Picture2"));
     Picture2->setGeometry(0, 0, 585, 49);
     fillBackground(Picture2, QColor(0, 0, 128));
@@ -107,6 +120,11 @@ Form1::Form1(std::chrono::milliseconds splashAutoClose)
     Text1->setAccessibleName(QStringLiteral("Step instructions"));
     Text1->setAccessibleDescription(QStringLiteral("The instructions of the page shown"));
 
+    for (QWidget *control : m_client->findChildren<QWidget *>()) {
+        if (control->focusPolicy() & Qt::TabFocus)
+            m_focusRing->watch(control);
+    }
+
     QWidget::setTabOrder(cmdIntro, Command[1]);
     for (int n = 1; n < 7; ++n)
         QWidget::setTabOrder(Command[n], Command[n + 1]);
@@ -129,6 +147,7 @@ QPushButton *Form1::makeButton(const QString &objectName, const QRect &geometry)
     button->setObjectName(objectName);
     button->setGeometry(geometry);
     button->setAutoDefault(false);
+    button->installEventFilter(this);
     return button;
 }
 
@@ -172,10 +191,16 @@ void Form1::connectProcedures()
 {
     PagePresenter *p = &m_presenter;
     const auto onClick = [this, p](QPushButton *button, void (PagePresenter::*procedure)()) {
-        connect(button, &QPushButton::clicked, this, [p, procedure] { (p->*procedure)(); });
+        connect(button, &QPushButton::clicked, this, [p, procedure] {
+            if (!modalWindowUp())
+                (p->*procedure)();
+        });
     };
     const auto onTrigger = [this, p](QAction *action, void (PagePresenter::*procedure)()) {
-        connect(action, &QAction::triggered, this, [p, procedure] { (p->*procedure)(); });
+        connect(action, &QAction::triggered, this, [p, procedure] {
+            if (!modalWindowUp())
+                (p->*procedure)();
+        });
     };
 
     onClick(cmdIntro, &PagePresenter::cmdIntro_Click);
@@ -199,8 +224,7 @@ void Form1::load()
     qCDebug(lcWindows, "Form_Load");
     m_presenter.Form_Load();
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    WindowPlacement::place(this);
     show();
 }
 
@@ -209,6 +233,22 @@ void Form1::showEvent(QShowEvent *event)
     qCDebug(lcWindows, "Form1 shown, text colour %s",
             qPrintable(Text1->palette().color(QPalette::Text).name()));
     QMainWindow::showEvent(event);
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    // Return and keypad Enter press the focused button, as Space does. A key
+    // held down repeats nothing, as with Space.
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat()) {
+            if (auto *button = qobject_cast<QPushButton *>(watched)) {
+                button->click();
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void Form1::setPicture(PictureSlot slot)

@@ -12,6 +12,7 @@
 #include <array>
 #include <chrono>
 
+class FocusRing;
 class QAction;
 class QLabel;
 class QMenu;
@@ -43,6 +44,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QPushButton *makeButton(const QString &objectName, const QRect &geometry);
@@ -60,13 +62,14 @@ private:
     std::array<QPixmap, 11> Image1;
 
     QWidget *m_client;
-    QLabel *Picture2;
+    QWidget *Picture2;
     QPushButton *cmdMorvane;
     QPushButton *cmdIntro;
     std::array<QPushButton *, 8> Command{};
     QPushButton *cmdZarnok;
     QLabel *Picture1;
     QPlainTextEdit *Text1;
+    FocusRing *m_focusRing;
 
     QMenu *mnuFile = nullptr;
     QMenu *mnuHelp = nullptr;

@@ -1,9 +1,8 @@
 #include "SplashWindowView.h"
 
+#include "WindowPlacement.h"
 #include "frmSplash.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QTimer>
 
 SplashWindowView::SplashWindowView(std::chrono::milliseconds autoClose)
@@ -36,12 +35,10 @@ void SplashWindowView::setTimerEnabled(bool enabled)
 void SplashWindowView::showModal()
 {
     ensureLoaded();
+    if (m_mainWindow)
+        m_window->introduce(m_mainWindow);
     // Every showing is a fresh window, centred on the screen.
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect frame = m_window->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        m_window->move(frame.topLeft());
-    }
+    WindowPlacement::place(m_window);
     // Returns once the window has closed, whatever closed it; the dialog
     // deletes itself then, which clears m_window.
     m_window->exec();

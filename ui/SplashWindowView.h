@@ -20,12 +20,17 @@ public:
     void setTimerEnabled(bool enabled) override;
     void showModal() override;
 
+    // Once the main window is visible, the card is its About window and is
+    // owned by it; before, it is the start-up splash and has no owner.
+    void setMainWindow(QWidget *mainWindow) { m_mainWindow = mainWindow; }
+
     // The window while it exists, else null.
     frmSplash *window() const { return m_window; }
 
 private:
     std::chrono::milliseconds m_autoClose;
     QPointer<frmSplash> m_window;
+    QPointer<QWidget> m_mainWindow;
 };
 
 #endif // SPLASHWINDOWVIEW_H

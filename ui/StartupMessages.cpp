@@ -8,6 +8,12 @@ namespace {
 
 StartupMessages *active = nullptr;
 
+// A null context field stays null: Qt prints no category where there was none.
+const char *orNull(const QByteArray &field)
+{
+    return field.isNull() ? nullptr : field.constData();
+}
+
 } // namespace
 
 StartupMessages::StartupMessages(const char *programName)
@@ -30,8 +36,8 @@ void StartupMessages::release()
     qInstallMessageHandler(m_previous);
     active = nullptr;
     for (const Held &held : std::as_const(m_held)) {
-        const QMessageLogContext context(held.file.constData(), held.line,
-                                         held.function.constData(), held.category.constData());
+        const QMessageLogContext context(orNull(held.file), held.line, orNull(held.function),
+                                         orNull(held.category));
         m_previous(held.type, context, held.text);
     }
     m_held.clear();
@@ -39,10 +45,10 @@ void StartupMessages::release()
 
 void StartupMessages::handle(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    if (type == QtFatalMsg)
-        active->cannotOpenWindow();
     active->m_held.append({type, QByteArray(context.file), context.line,
                            QByteArray(context.function), QByteArray(context.category), text});
+    if (type == QtFatalMsg)
+        active->cannotOpenWindow();
 }
 
 void StartupMessages::cannotOpenWindow() const
@@ -57,6 +63,13 @@ void StartupMessages::cannotOpenWindow() const
     }
     std::fprintf(stderr, "%s: cannot open a window: %s\n", m_programName,
                  noDisplay ? "no display to connect to" : "no window system could be started");
+    // Then Qt's own explanation, as Qt words it: which plugin failed or was
+    // missing, and which ones there are.
+    for (const Held &held : m_held) {
+        const QMessageLogContext context(orNull(held.file), held.line, orNull(held.function),
+                                         orNull(held.category));
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(held.type, context, held.text)));
+    }
     std::fflush(stderr);
     // Not abort(): a missing display is the user's situation, not a crash.
     std::_Exit(1);

@@ -37,6 +37,21 @@ void frmSplash::hideEvent(QHideEvent *event)
     QDialog::hideEvent(event);
 }
 
+void frmSplash::introduce(QWidget *mainWindow)
+{
+    // The title stays "Form2"; the name and the description are what a
+    // screen reader says instead.
+    const QString program = mainWindow->windowTitle();
+    if (mainWindow->isVisible()) {
+        setParent(mainWindow, windowFlags());
+        setAccessibleName(QStringLiteral("About %1").arg(program));
+        setAccessibleDescription(QStringLiteral("Click, or press Escape, to close."));
+    } else {
+        setAccessibleName(program);
+        setAccessibleDescription(QStringLiteral("Starting up; closes by itself in a moment, or at a click or Escape."));
+    }
+}
+
 void frmSplash::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -53,8 +68,22 @@ void frmSplash::mouseReleaseEvent(QMouseEvent *event)
 
 void frmSplash::keyPressEvent(QKeyEvent *event)
 {
-    // Only a click or the timer closes the card; Escape does not. The window
-    // manager's close request still does, through closeEvent.
+    // The keys that leave a window close the card as a click does, so that a
+    // keyboard alone is never stuck here. A key held down since before the
+    // card came up does not count.
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat()) {
+            Form_Click();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
     event->ignore();
 }
 

@@ -21,6 +21,12 @@ public:
 
     QTimer &Timer1() { return m_timer; }
 
+    // Says what the card stands for, by the main window's state: the program
+    // itself while the main window is still hidden, else the program's About
+    // window, which the main window then owns, so that every window system
+    // keeps the card above it.
+    void introduce(QWidget *mainWindow);
+
 protected:
     void hideEvent(QHideEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
