@@ -108,9 +108,14 @@ void tst_Form1::windowFrame()
     QCOMPARE(form->minimumSize(), form->maximumSize());
     QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(!form->windowIcon().isNull());
-    // The client area is black where no control covers it.
+    // The client area is black where no control covers it, and the strip
+    // navy above and below its buttons.
     const QImage client = grabbed(form->centralWidget(), QRect(0, 60, 100, 300));
     QCOMPARE(pixelsOfColour(client, qRgb(0, 0, 0)), client.width() * client.height());
+    for (const QRect &strip : {QRect(0, 0, 581, 8), QRect(0, 44, 581, 5)}) {
+        const QImage shown = grabbed(form->centralWidget(), strip);
+        QCOMPARE(pixelsOfColour(shown, qRgb(0, 0, 128)), shown.width() * shown.height());
+    }
 }
 
 void tst_Form1::controlGeometry_data()
@@ -276,6 +281,7 @@ void tst_Form1::showsPage()
     QCOMPARE(visibleText(text), expectedText(page));
     const TextInk ink = textInk(text->viewport(), colour);
     QVERIFY(ink.inColour > 500);
+    QCOMPARE_GT(ink.solid, ManySolidPixels);
     QCOMPARE(ink.other, 0);
 }
 
@@ -287,6 +293,7 @@ void tst_Form1::greetingsThenStep3StaysYellow()
     QCOMPARE(visibleText(text), expectedText(PageId::Step3));
     const TextInk ink = textInk(text->viewport(), qRgb(255, 255, 0));
     QVERIFY(ink.inColour > 500);
+    QCOMPARE_GT(ink.solid, ManySolidPixels);
     QCOMPARE(ink.other, 0);
 }
 

@@ -57,6 +57,7 @@ void tst_frmSplash::startUpWaitsForTheSplash()
     auto *text = form.findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
     const TextInk ink = textInk(text->viewport(), qRgb(0, 255, 255));
     QVERIFY(ink.inColour > 500);
+    QCOMPARE_GT(ink.solid, ManySolidPixels);
     QCOMPARE(ink.other, 0);
 }
 
