@@ -89,7 +89,7 @@ private:
 void tst_Form1::init()
 {
     form = std::make_unique<Form1>(QuickSplash);
-    form->load();
+    loadForm(*form);
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
 }
 
@@ -316,7 +316,7 @@ void tst_Form1::accessKeysOpenTheMenus()
     if (itemKey == Qt::Key_A)
         clickAwaySplashWhenUp();
     QTest::keyClick(form->windowHandle(), menuKey, Qt::AltModifier);
-    QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+    QTRY_VERIFY2(qobject_cast<QMenu *>(QApplication::activePopupWidget()), "the menu's access key opened no menu");
     QTest::keyClick(QApplication::activePopupWidget(), itemKey);
     QTRY_COMPARE(visibleText(child<QPlainTextEdit>("Text1")), textAfter);
     QTRY_VERIFY(!QApplication::activePopupWidget());
@@ -328,7 +328,7 @@ void tst_Form1::exitEndsTheRun()
     bool closedFirst = false;
     QTimer::singleShot(0, form.get(), [&] {
         QTest::keyClick(form->windowHandle(), Qt::Key_F, Qt::AltModifier);
-        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTRY_VERIFY2(QApplication::activePopupWidget(), "Alt+F opened no menu");
         closedFirst = !form->isVisible();
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_X);
     });
@@ -336,7 +336,7 @@ void tst_Form1::exitEndsTheRun()
     guard.setSingleShot(true);
     connect(&guard, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
     guard.start(5000);
-    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY2(QCoreApplication::exec() == 0, "File > Exit by its access key, X, did not end the run within 5 s");
     QVERIFY(!closedFirst);
 }
 
@@ -350,7 +350,7 @@ void tst_Form1::aboutBlanksTextAndKeepsPicture()
     whenSplashIsUp([&](frmSplash *splash) {
         textWhileUp = visibleText(child<QPlainTextEdit>("Text1"));
         QTest::mouseClick(splash, Qt::LeftButton);
-    });
+    }, QStringLiteral("a click on it"));
     child<QPushButton>("cmdMorvane")->click();
 
     QCOMPARE(textWhileUp, QStringLiteral(" "));

@@ -43,7 +43,7 @@ void tst_frmSplash::startUpWaitsForTheSplash()
     whenSplashIsUp([&](frmSplash *splash) {
         splashModal = splash->windowModality() == Qt::ApplicationModal;
         formHiddenWhileUp = !form.isVisible();
-    });
+    }, QStringLiteral("its 300 ms timer"));
     form.load();
 
     QVERIFY(splashModal);
@@ -70,6 +70,7 @@ void tst_frmSplash::timerClosesFiveSecondsAfterCreation()
     view.ensureLoaded();
     QPointer<frmSplash> window = view.window();
     QVERIFY(window->Timer1().isActive());
+    expectClosedWithin(window, QStringLiteral("its five-second timer"), frmSplash::AutoCloseInterval + SplashLimit);
     view.showModal();
     const qint64 elapsed = sinceCreation.elapsed();
 
@@ -86,7 +87,7 @@ void tst_frmSplash::clickClosesAtOnce()
     QPointer<frmSplash> window = view.window();
     whenSplashIsUp([](frmSplash *splash) {
         QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(10, 390));
-    });
+    }, QStringLiteral("a click on it"));
     view.showModal();
 
     QVERIFY(sinceCreation.elapsed() < 400);
@@ -106,7 +107,7 @@ void tst_frmSplash::showsTheSplashPicture()
         QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
         shown = splash->grab().toImage().convertToFormat(QImage::Format_RGB32);
         QTest::mouseClick(splash, Qt::LeftButton);
-    });
+    }, QStringLiteral("a click on it"));
     view.showModal();
 
     QCOMPARE(title, QStringLiteral("Form2"));
@@ -118,7 +119,7 @@ void tst_frmSplash::aboutHasNoTimerAndStaysUntilClicked()
     // With a 50 ms auto-close, a window still up after half a second has no
     // running timer.
     Form1 form(50ms);
-    form.load();
+    loadForm(form);
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
     bool stillUpLater = false;
@@ -131,7 +132,7 @@ void tst_frmSplash::aboutHasNoTimerAndStaysUntilClicked()
             stillUpLater = splash->isVisible();
             QTest::mouseClick(splash, Qt::LeftButton);
         });
-    });
+    }, QStringLiteral("a click on it half a second after it came up"));
     form.findChild<QPushButton *>(QStringLiteral("cmdMorvane"))->click();
 
     QVERIFY(!timerActive);
@@ -142,7 +143,7 @@ void tst_frmSplash::aboutHasNoTimerAndStaysUntilClicked()
 void tst_frmSplash::everyShowingIsAFreshWindow()
 {
     Form1 form(10ms);
-    form.load();
+    loadForm(form);
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
     int windowsMade = 0;
@@ -152,7 +153,7 @@ void tst_frmSplash::everyShowingIsAFreshWindow()
             seen = splash;
             ++windowsMade;
             QTest::mouseClick(seen, Qt::LeftButton);
-        });
+        }, QStringLiteral("a click on it"));
         form.findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger();
         QVERIFY(seen.isNull());
     }
@@ -163,7 +164,7 @@ void tst_frmSplash::everyShowingIsAFreshWindow()
 void tst_frmSplash::mainWindowTakesNoInputWhileUp()
 {
     Form1 form(10ms);
-    form.load();
+    loadForm(form);
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     auto *text = form.findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
 
@@ -179,7 +180,7 @@ void tst_frmSplash::mainWindowTakesNoInputWhileUp()
         QCoreApplication::processEvents();
         textWhileUp = text->toPlainText();
         QTest::mouseClick(splash, Qt::LeftButton);
-    });
+    }, QStringLiteral("a click on it"));
     form.findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger();
 
     QCOMPARE(textWhileUp, QStringLiteral(" "));
