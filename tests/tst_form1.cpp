@@ -316,7 +316,8 @@ void tst_Form1::accessKeysOpenTheMenus()
     if (itemKey == Qt::Key_A)
         clickAwaySplashWhenUp();
     QTest::keyClick(form->windowHandle(), menuKey, Qt::AltModifier);
-    QTRY_VERIFY2(qobject_cast<QMenu *>(QApplication::activePopupWidget()), "the menu's access key opened no menu");
+    QTRY_VERIFY2(qobject_cast<QMenu *>(QApplication::activePopupWidget()),
+                 qPrintable(QKeySequence(Qt::ALT | menuKey).toString() + QStringLiteral(" opened no menu")));
     QTest::keyClick(QApplication::activePopupWidget(), itemKey);
     QTRY_COMPARE(visibleText(child<QPlainTextEdit>("Text1")), textAfter);
     QTRY_VERIFY(!QApplication::activePopupWidget());
