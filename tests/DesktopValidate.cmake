@@ -1,4 +1,4 @@
-# Runs a validator on a file of the desktop integration:
+# Runs a checker on a file of the desktop integration or on the package:
 #   cmake -DTOOL=program -DPACKAGE=debian-package -DARGS=a|b|c -P DesktopValidate.cmake
 # The test's regular expressions judge what the validator says.
 if(NOT TOOL)

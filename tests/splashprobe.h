@@ -1,38 +1,115 @@
 #ifndef SPLASHPROBE_H
 #define SPLASHPROBE_H
 
+#include "Form1.h"
 #include "frmSplash.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QTest>
 #include <QTimer>
 
+#include <chrono>
 #include <functional>
+#include <source_location>
 
 // The splash window blocks in a modal wait, so the test acts on it from
-// inside that wait: once a splash is up and modal, `action` runs once.
+// inside that wait. A splash that does not close when it should would hold
+// the test there for good: instead, SplashLimit after the event that should
+// have closed it, the test fails naming that event, and the splash is closed
+// so that the wait ends.
+inline constexpr std::chrono::seconds SplashLimit{5};
+
+namespace splashprobe {
+
+inline void failAt(const std::source_location &where, const QString &why)
+{
+    QTest::qFail(qPrintable(why), where.file_name(), int(where.line()));
+}
+
+// The test function and row now running: a probe acts only within its own.
+inline QByteArray runningTest()
+{
+    return QByteArray(QTest::currentTestFunction()) + '/' + QByteArray(QTest::currentDataTag());
+}
+
+} // namespace splashprobe
+
 inline frmSplash *modalSplash()
 {
     auto *splash = qobject_cast<frmSplash *>(QApplication::activeModalWidget());
     return splash && splash->isVisible() ? splash : nullptr;
 }
 
-inline void whenSplashIsUp(std::function<void(frmSplash *)> action)
+// Fails the test, naming `closedBy`, if `splash` is still up after `limit`.
+inline void expectClosedWithin(frmSplash *splash, const QString &closedBy,
+                               std::chrono::milliseconds limit = SplashLimit,
+                               std::source_location where = std::source_location::current())
+{
+    QTimer::singleShot(limit, splash, [splash, closedBy, limit, where] {
+        if (!splash->isVisible())
+            return;
+        splashprobe::failAt(where, QStringLiteral("the splash was still up %1 ms after %2 should have closed it")
+                                       .arg(limit.count()).arg(closedBy));
+        splash->done(QDialog::Rejected);
+    });
+}
+
+// Once a splash is up and modal, `action` runs once; `closedBy` is what then
+// closes the splash. A splash that comes up without being modal is closed
+// after SplashLimit, failing the test.
+inline void whenSplashIsUp(std::function<void(frmSplash *)> action,
+                           const QString &closedBy = QStringLiteral("the test's click or close request"),
+                           std::source_location where = std::source_location::current())
 {
     auto *poll = new QTimer(qApp);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, action = std::move(action)] {
-        if (frmSplash *splash = modalSplash()) {
+    QObject::connect(poll, &QTimer::timeout, poll,
+                     [poll, action = std::move(action), closedBy, where, test = splashprobe::runningTest(),
+                      deadline = QDeadlineTimer(SplashLimit)] {
+        const auto stop = [poll] {
             poll->stop();
             poll->deleteLater();
+        };
+        if (splashprobe::runningTest() != test)
+            return stop();
+        if (frmSplash *splash = modalSplash()) {
+            stop();
+            expectClosedWithin(splash, closedBy, SplashLimit, where);
             action(splash);
+        } else if (deadline.hasExpired()) {
+            stop();
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                auto *splash = qobject_cast<frmSplash *>(w);
+                if (splash && splash->isVisible()) {
+                    splashprobe::failAt(where, QStringLiteral("a splash came up, but not modal"));
+                    splash->done(QDialog::Rejected);
+                }
+            }
         }
     });
     poll->start(1);
 }
 
-inline void clickAwaySplashWhenUp()
+inline void clickAwaySplashWhenUp(std::source_location where = std::source_location::current())
 {
-    whenSplashIsUp([](frmSplash *splash) { QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(150, 200)); });
+    whenSplashIsUp([](frmSplash *splash) { QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(150, 200)); },
+                   QStringLiteral("a click on it"), where);
+}
+
+// Form_Load, whose wait the start-up splash's timer must end within SplashLimit.
+inline void loadForm(Form1 &form, std::source_location where = std::source_location::current())
+{
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, &deadline, [&form, where] {
+        if (frmSplash *splash = form.splash().window()) {
+            splashprobe::failAt(where, QStringLiteral("the start-up splash's timer had not closed it after %1 s")
+                                           .arg(SplashLimit.count()));
+            splash->done(QDialog::Rejected);
+        }
+    });
+    deadline.start(SplashLimit);
+    form.load();
 }
 
 #endif // SPLASHPROBE_H

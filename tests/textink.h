@@ -9,11 +9,17 @@
 
 // What a person sees of the text in a widget on black: glyphs are drawn in
 // one colour, smoothed at their edges into the black, so every lit pixel is
-// that colour at some strength.
+// that colour at some strength, and the glyphs' solid cores are exactly it.
+// A darker shade of the right hue has no pixel at full strength.
 struct TextInk {
     int inColour = 0; // lit pixels that are the colour at some strength
+    int solid = 0;    // of those, pixels exactly the colour
     int other = 0;    // lit pixels of any other hue
 };
+
+// Every page's text has dozens of pixels at full strength; a darker shade of
+// the same hue has none.
+inline constexpr int ManySolidPixels = 20;
 
 // `skip` leaves out an area, such as a caret, that is not text.
 inline TextInk textInk(QWidget *widget, QRgb colour, const QRect &skip = {})
@@ -31,9 +37,10 @@ inline TextInk textInk(QWidget *widget, QRgb colour, const QRect &skip = {})
                 continue;
             const int strength = qMax(qRed(p), qMax(qGreen(p), qBlue(p)));
             const auto near = [&](int channel, int want) { return std::abs(channel - want * strength / full) <= 2; };
-            if (near(qRed(p), cr) && near(qGreen(p), cg) && near(qBlue(p), cb))
+            if (near(qRed(p), cr) && near(qGreen(p), cg) && near(qBlue(p), cb)) {
                 ++ink.inColour;
-            else
+                ink.solid += (p & 0xffffff) == (colour & 0xffffff);
+            } else
                 ++ink.other;
         }
     }

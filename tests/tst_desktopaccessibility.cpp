@@ -1,4 +1,5 @@
 #include "Form1.h"
+#include "splashprobe.h"
 
 #include <QtTest>
 
@@ -29,7 +30,7 @@ private:
 void tst_DesktopAccessibility::initTestCase()
 {
     form = new Form1(10ms);
-    form->load();
+    loadForm(*form);
     QVERIFY(QTest::qWaitForWindowExposed(form));
 }
 

@@ -1,6 +1,7 @@
 #include "Form1.h"
 #include "PictureStore.h"
 #include "frmSplash.h"
+#include "splashprobe.h"
 
 #include <QtTest>
 
@@ -98,7 +99,7 @@ int foreignPixels(const QImage &grab, const QImage &picture)
 void tst_DesktopHighDpi::initTestCase()
 {
     form = new Form1(10ms);
-    form->load();
+    loadForm(*form);
     QVERIFY(QTest::qWaitForWindowExposed(form));
     ratio = form->devicePixelRatioF();
     QVERIFY2(ratio > 1, "run with QT_SCALE_FACTOR=2");

@@ -94,7 +94,7 @@ private:
 void tst_Form1::init()
 {
     form = std::make_unique<Form1>(QuickSplash);
-    form->load();
+    loadForm(*form);
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
 }
 
@@ -114,9 +114,14 @@ void tst_Form1::windowFrame()
     QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(!form->windowIcon().isNull());
     QVERIFY(form->screen()->availableGeometry().contains(form->frameGeometry().topLeft()));
-    // The client area is black where no control covers it.
+    // The client area is black where no control covers it, and the strip
+    // navy above and below its buttons.
     const QImage client = grabbed(form->centralWidget(), QRect(0, 60, 100, 300));
     QCOMPARE(pixelsOfColour(client, qRgb(0, 0, 0)), client.width() * client.height());
+    for (const QRect &strip : {QRect(0, 0, 581, 8), QRect(0, 44, 581, 5)}) {
+        const QImage shown = grabbed(form->centralWidget(), strip);
+        QCOMPARE(pixelsOfColour(shown, qRgb(0, 0, 128)), shown.width() * shown.height());
+    }
 }
 
 void tst_Form1::controlGeometry_data()
@@ -282,6 +287,7 @@ void tst_Form1::showsPage()
     QCOMPARE(visibleText(text), expectedText(page));
     const TextInk ink = textInk(text->viewport(), colour);
     QVERIFY(ink.inColour > 500);
+    QCOMPARE_GT(ink.solid, ManySolidPixels);
     QCOMPARE(ink.other, 0);
 }
 
@@ -293,6 +299,7 @@ void tst_Form1::greetingsThenStep3StaysYellow()
     QCOMPARE(visibleText(text), expectedText(PageId::Step3));
     const TextInk ink = textInk(text->viewport(), qRgb(255, 255, 0));
     QVERIFY(ink.inColour > 500);
+    QCOMPARE_GT(ink.solid, ManySolidPixels);
     QCOMPARE(ink.other, 0);
 }
 
@@ -315,7 +322,8 @@ void tst_Form1::accessKeysOpenTheMenus()
     if (itemKey == Qt::Key_A)
         clickAwaySplashWhenUp();
     QTest::keyClick(form->windowHandle(), menuKey, Qt::AltModifier);
-    QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+    QTRY_VERIFY2(qobject_cast<QMenu *>(QApplication::activePopupWidget()),
+                 qPrintable(QKeySequence(Qt::ALT | menuKey).toString() + QStringLiteral(" opened no menu")));
     QTest::keyClick(QApplication::activePopupWidget(), itemKey);
     QTRY_COMPARE(visibleText(child<QPlainTextEdit>("Text1")), textAfter);
     QTRY_VERIFY(!QApplication::activePopupWidget());
@@ -327,7 +335,7 @@ void tst_Form1::exitEndsTheRun()
     bool closedFirst = false;
     QTimer::singleShot(0, form.get(), [&] {
         QTest::keyClick(form->windowHandle(), Qt::Key_F, Qt::AltModifier);
-        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTRY_VERIFY2(QApplication::activePopupWidget(), "Alt+F opened no menu");
         closedFirst = !form->isVisible();
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_X);
     });
@@ -335,7 +343,7 @@ void tst_Form1::exitEndsTheRun()
     guard.setSingleShot(true);
     connect(&guard, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
     guard.start(5000);
-    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY2(QCoreApplication::exec() == 0, "File > Exit by its access key, X, did not end the run within 5 s");
     QVERIFY(!closedFirst);
 }
 
@@ -349,7 +357,7 @@ void tst_Form1::aboutBlanksTextAndKeepsPicture()
     whenSplashIsUp([&](frmSplash *splash) {
         textWhileUp = visibleText(child<QPlainTextEdit>("Text1"));
         QTest::mouseClick(splash, Qt::LeftButton);
-    });
+    }, QStringLiteral("a click on it"));
     child<QPushButton>("cmdMorvane")->click();
 
     QCOMPARE(textWhileUp, QStringLiteral(" "));

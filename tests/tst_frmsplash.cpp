@@ -49,7 +49,7 @@ void tst_frmSplash::startUpWaitsForTheSplash()
         // Nothing to stand above yet: the start-up splash has no owner.
         owned = splash->windowHandle()->transientParent() || splash->parentWidget();
         name = QAccessible::queryAccessibleInterface(splash)->text(QAccessible::Name);
-    });
+    }, QStringLiteral("its 300 ms timer"));
     form.load();
 
     QVERIFY(splashModal);
@@ -65,6 +65,7 @@ void tst_frmSplash::startUpWaitsForTheSplash()
     auto *text = form.findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
     const TextInk ink = textInk(text->viewport(), qRgb(0, 255, 255));
     QVERIFY(ink.inColour > 500);
+    QCOMPARE_GT(ink.solid, ManySolidPixels);
     QCOMPARE(ink.other, 0);
 }
 
@@ -77,6 +78,7 @@ void tst_frmSplash::timerClosesFiveSecondsAfterCreation()
     view.ensureLoaded();
     QPointer<frmSplash> window = view.window();
     QVERIFY(window->Timer1().isActive());
+    expectClosedWithin(window, QStringLiteral("its five-second timer"), frmSplash::AutoCloseInterval + SplashLimit);
     view.showModal();
     const qint64 elapsed = sinceCreation.elapsed();
 
@@ -93,7 +95,7 @@ void tst_frmSplash::clickClosesAtOnce()
     QPointer<frmSplash> window = view.window();
     whenSplashIsUp([](frmSplash *splash) {
         QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(10, 390));
-    });
+    }, QStringLiteral("a click on it"));
     view.showModal();
 
     QVERIFY(sinceCreation.elapsed() < 400);
@@ -113,7 +115,7 @@ void tst_frmSplash::showsTheSplashPicture()
         QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
         shown = splash->grab().toImage().convertToFormat(QImage::Format_RGB32);
         QTest::mouseClick(splash, Qt::LeftButton);
-    });
+    }, QStringLiteral("a click on it"));
     view.showModal();
 
     QCOMPARE(title, QStringLiteral("Form2"));
@@ -125,7 +127,7 @@ void tst_frmSplash::aboutHasNoTimerAndStaysUntilClicked()
     // With a 50 ms auto-close, a window still up after half a second has no
     // running timer.
     Form1 form(50ms);
-    form.load();
+    loadForm(form);
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
     bool stillUpLater = false;
@@ -145,7 +147,7 @@ void tst_frmSplash::aboutHasNoTimerAndStaysUntilClicked()
             stillUpLater = splash->isVisible();
             QTest::mouseClick(splash, Qt::LeftButton);
         });
-    });
+    }, QStringLiteral("a click on it half a second after it came up"));
     form.findChild<QPushButton *>(QStringLiteral("cmdMorvane"))->click();
 
     QVERIFY(!timerActive);
@@ -159,7 +161,7 @@ void tst_frmSplash::aboutHasNoTimerAndStaysUntilClicked()
 void tst_frmSplash::everyShowingIsAFreshWindow()
 {
     Form1 form(10ms);
-    form.load();
+    loadForm(form);
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
     int windowsMade = 0;
@@ -169,7 +171,7 @@ void tst_frmSplash::everyShowingIsAFreshWindow()
             seen = splash;
             ++windowsMade;
             QTest::mouseClick(seen, Qt::LeftButton);
-        });
+        }, QStringLiteral("a click on it"));
         form.findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger();
         QVERIFY(seen.isNull());
     }
@@ -180,7 +182,7 @@ void tst_frmSplash::everyShowingIsAFreshWindow()
 void tst_frmSplash::mainWindowTakesNoInputWhileUp()
 {
     Form1 form(10ms);
-    form.load();
+    loadForm(form);
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     auto *text = form.findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
 
@@ -212,7 +214,7 @@ void tst_frmSplash::mainWindowTakesNoInputWhileUp()
         QCoreApplication::processEvents();
         textWhileUp = text->toPlainText();
         QTest::mouseClick(splash, Qt::LeftButton);
-    });
+    }, QStringLiteral("a click on it"));
     form.findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger();
 
     QVERIFY(stillUp);

@@ -16,11 +16,12 @@ struct CallLog {
     QStringList calls;
 };
 
+// Named by the values a person should see, not by the program's constants.
 QString colourName(Rgb c)
 {
-    if (c == LightCyan)
+    if (c == Rgb{0, 255, 255})
         return QStringLiteral("lightcyan");
-    if (c == Yellow)
+    if (c == Rgb{255, 255, 0})
         return QStringLiteral("yellow");
     return QStringLiteral("rgb(%1,%2,%3)").arg(c.red).arg(c.green).arg(c.blue);
 }
