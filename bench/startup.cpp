@@ -29,6 +29,7 @@
 #include <cstdlib>
 #include <functional>
 
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -40,6 +41,7 @@ namespace {
 
 constexpr int StartUpRounds = 15; // the first one a warm-up
 constexpr int MemoryRuns = 3;
+constexpr double LimitMs = 20000; // for anything a program should show
 
 [[noreturn]] void giveUp(const char *why)
 {
@@ -110,7 +112,7 @@ double firstPaintMs(const char *program, const ScreenCentre &centre, const QImag
 {
     const auto started = Figures::Clock::now();
     const pid_t pid = start(program);
-    if (!centre.waitFor([&](const QImage &seen) { return seen != empty; }, 20000))
+    if (!centre.waitFor([&](const QImage &seen) { return seen != empty; }, LimitMs))
         giveUp("a program never painted at the centre of the screen");
     const double ms = Figures::millisecondsSince(started);
     stop(pid);
@@ -143,9 +145,17 @@ double formLoadMs(const char *program)
     close(pipeEnds[1]);
     std::string said;
     char buffer[4096];
-    ssize_t got = 0;
-    while (said.find("Form_Load") == std::string::npos && (got = read(pipeEnds[0], buffer, sizeof buffer)) > 0)
+    pollfd readable{pipeEnds[0], POLLIN, 0};
+    // A program that never says it gives up after LimitMs, not never.
+    while (said.find("Form_Load") == std::string::npos && Figures::millisecondsSince(started) < LimitMs
+           && poll(&readable, 1, 100) >= 0) {
+        if (readable.revents == 0)
+            continue;
+        const ssize_t got = read(pipeEnds[0], buffer, sizeof buffer);
+        if (got <= 0)
+            break;
         said.append(buffer, std::size_t(got));
+    }
     const double ms = Figures::millisecondsSince(started);
     stop(pid);
     close(pipeEnds[0]);
@@ -160,12 +170,12 @@ double formLoadMs(const char *program)
 double peakOnceUp(const char *program, bool hasSplash, const ScreenCentre &centre, const QImage &empty)
 {
     const pid_t pid = start(program);
-    if (!centre.waitFor([&](const QImage &seen) { return seen != empty; }, 20000))
+    if (!centre.waitFor([&](const QImage &seen) { return seen != empty; }, LimitMs))
         giveUp("a program never painted at the centre of the screen");
     if (hasSplash) {
         usleep(100 * 1000);
         const QImage splash = centre.look();
-        if (!centre.waitFor([&](const QImage &seen) { return seen != empty && seen != splash; }, 20000))
+        if (!centre.waitFor([&](const QImage &seen) { return seen != empty && seen != splash; }, LimitMs))
             giveUp("the main window never came up");
     }
     usleep(500 * 1000);
