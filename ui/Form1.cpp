@@ -2,6 +2,7 @@
 
 #include "CrispIconEngine.h"
 #include "FocusRing.h"
+#include "PictureBatch.h"
 #include "PictureBox.h"
 #include "SystemColours.h"
 #include "WindowLog.h"
@@ -53,13 +54,16 @@ Form1::Form1(std::chrono::milliseconds splashAutoClose)
     : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                                | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
                                | Qt::MSWindowsFixedSizeDialogHint)
-    , m_decoding(HeldPictures)
     , m_splash(splashAutoClose)
     , m_presenter(*this, m_splash)
     , m_client(new QWidget(this))
     , Picture2(new QWidget(m_client))
     , m_focusRing(new FocusRing(m_client))
 {
+    // First, so that the pictures decode on the second core while this one
+    // builds the controls.
+    PictureBatch decoding(HeldPictures);
+
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vantrel Tutorial No. 3"));
     m_splash.setMainWindow(this);
@@ -136,7 +140,7 @@ Form1::Form1(std::chrono::milliseconds splashAutoClose)
     buildMenus();
     connectProcedures();
     setFixedSize(sizeHint());
-    takePictures();
+    takePictures(decoding);
 }
 
 Form1::~Form1() = default;
@@ -151,12 +155,12 @@ QPushButton *Form1::makeButton(const QString &objectName, const QRect &geometry)
     return button;
 }
 
-void Form1::takePictures()
+void Form1::takePictures(PictureBatch &decoding)
 {
     // Waits for the decoding thread, which has had the building of the
     // controls to do its work in. Each picture moves into the one place that
     // holds it: no second copy of its pixels stays behind.
-    const auto take = [this](PictureSlot slot) { return QPixmap::fromImage(m_decoding.take(slot)); };
+    const auto take = [&decoding](PictureSlot slot) { return QPixmap::fromImage(decoding.take(slot)); };
     const auto showLogo = [](QPushButton *button, const QPixmap &logo) {
         button->setIcon(QIcon(new CrispIconEngine(logo)));
         button->setIconSize(logo.size());
@@ -190,17 +194,17 @@ void Form1::buildMenus()
 void Form1::connectProcedures()
 {
     PagePresenter *p = &m_presenter;
-    const auto onClick = [this, p](QPushButton *button, void (PagePresenter::*procedure)()) {
-        connect(button, &QPushButton::clicked, this, [p, procedure] {
+    const auto run = [p](void (PagePresenter::*procedure)()) {
+        return [p, procedure] {
             if (!modalWindowUp())
                 (p->*procedure)();
-        });
+        };
     };
-    const auto onTrigger = [this, p](QAction *action, void (PagePresenter::*procedure)()) {
-        connect(action, &QAction::triggered, this, [p, procedure] {
-            if (!modalWindowUp())
-                (p->*procedure)();
-        });
+    const auto onClick = [this, run](QPushButton *button, void (PagePresenter::*procedure)()) {
+        connect(button, &QPushButton::clicked, this, run(procedure));
+    };
+    const auto onTrigger = [this, run](QAction *action, void (PagePresenter::*procedure)()) {
+        connect(action, &QAction::triggered, this, run(procedure));
     };
 
     onClick(cmdIntro, &PagePresenter::cmdIntro_Click);

@@ -3,7 +3,6 @@
 
 #include "MainView.h"
 #include "PagePresenter.h"
-#include "PictureBatch.h"
 #include "SplashWindowView.h"
 
 #include <QMainWindow>
@@ -13,6 +12,7 @@
 #include <chrono>
 
 class FocusRing;
+class PictureBatch;
 class QAction;
 class QLabel;
 class QMenu;
@@ -49,11 +49,9 @@ protected:
 private:
     QPushButton *makeButton(const QString &objectName, const QRect &geometry);
     void buildMenus();
-    void takePictures();
+    void takePictures(PictureBatch &decoding);
     void connectProcedures();
 
-    // First, so that decoding starts before anything else is built.
-    PictureBatch m_decoding;
     SplashWindowView m_splash;
     PagePresenter m_presenter;
 
