@@ -8,8 +8,10 @@
 
 #include <QtTest>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QMimeData>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -80,6 +82,7 @@ private slots:
     void aboutBlanksTextAndKeepsPicture();
     void longestTextWrapsAndCanBeReadToTheEnd();
     void textCanBeCopied();
+    void textCannotBeChanged();
     void keyboardUse_data();
     void keyboardUse();
     void placement_data();
@@ -403,6 +406,39 @@ void tst_Form1::textCanBeCopied()
     // Typing changes nothing.
     QTest::keyClicks(text, "xyz");
     QCOMPARE(visibleText(text), expectedText(PageId::Step4));
+}
+
+void tst_Form1::textCannotBeChanged()
+{
+    auto *text = child<QPlainTextEdit>("Text1");
+    child<QPushButton>("Command4")->click();
+    // What a screen reader announces: a text to read, not one to edit.
+    QVERIFY(QAccessible::queryAccessibleInterface(text)->state().readOnly);
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("pasted"));
+    QTest::mouseClick(text->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
+    QTest::keyClick(text, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(text, Qt::Key_X, Qt::ControlModifier);
+    QTest::keyClick(text, Qt::Key_Delete);
+    QMimeData dropped;
+    dropped.setText(QStringLiteral("dropped"));
+    QDragEnterEvent enter(QPoint(20, 10), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+    QApplication::sendEvent(text->viewport(), &enter);
+    QDropEvent drop(QPointF(20, 10), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+    QApplication::sendEvent(text->viewport(), &drop);
+    QCOMPARE(visibleText(text), expectedText(PageId::Step4));
+
+    // The context menu offers to copy, and nothing that would change the text.
+    QContextMenuEvent menuAsked(QContextMenuEvent::Mouse, QPoint(20, 10), text->viewport()->mapToGlobal(QPoint(20, 10)));
+    QApplication::sendEvent(text->viewport(), &menuAsked);
+    QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+    QStringList offered;
+    for (QAction *item : QApplication::activePopupWidget()->actions())
+        if (item->isVisible() && item->isEnabled() && !item->isSeparator())
+            offered << item->text().remove(u'&').section(u'\t', 0, 0);
+    QApplication::activePopupWidget()->close();
+    QCOMPARE(offered, QStringList({QStringLiteral("Copy"), QStringLiteral("Select All")}));
 }
 
 void tst_Form1::keyboardUse_data()
