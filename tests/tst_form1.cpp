@@ -87,6 +87,8 @@ private slots:
     void keyboardUse();
     void placement_data();
     void placement();
+    void windowsOpenCentred_data();
+    void windowsOpenCentred();
 
 private:
     OffscreenLimitsFilter m_offscreenLimits;
@@ -522,6 +524,44 @@ void tst_Form1::placement()
     QFETCH(QPoint, topLeft);
 
     QCOMPARE(WindowPlacement::frameTopLeft(available, frame), topLeft);
+}
+
+void tst_Form1::windowsOpenCentred_data()
+{
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<QPoint>("mainTopLeft");
+    QTest::addColumn<QPoint>("cardTopLeft");
+
+    // Frames' top-left corners; the small screen stands right of the large
+    // one. The main window is placed before its frame is known, so it centres
+    // as if it had none.
+    QTest::newRow("1024x768: both centred") << 0 << QPoint(221, 96) << QPoint(362, 184);
+    QTest::newRow("640x480: main window's top kept on") << 1 << QPoint(1024 + 29, 0) << QPoint(1024 + 170, 40);
+}
+
+void tst_Form1::windowsOpenCentred()
+{
+    QFETCH(int, screen);
+    QFETCH(QPoint, mainTopLeft);
+    QFETCH(QPoint, cardTopLeft);
+
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        QSKIP("the screens of known sizes are those of the offscreen platform");
+    QCOMPARE(QGuiApplication::screens().size(), 2);
+    form = std::make_unique<Form1>(QuickSplash);
+    form->setScreen(QGuiApplication::screens().at(screen));
+    loadForm(*form);
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    QCOMPARE(form->frameGeometry().topLeft(), mainTopLeft);
+
+    // The card opens over its owner, on the owner's screen.
+    QPoint cardAt;
+    whenSplashIsUp([&](frmSplash *splash) {
+        cardAt = splash->frameGeometry().topLeft();
+        QTest::mouseClick(splash, Qt::LeftButton);
+    }, QStringLiteral("a click on it"));
+    child<QPushButton>("cmdMorvane")->click();
+    QCOMPARE(cardAt, cardTopLeft);
 }
 
 QTEST_MAIN(tst_Form1)
