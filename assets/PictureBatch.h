@@ -1,7 +1,7 @@
 #ifndef PICTUREBATCH_H
 #define PICTUREBATCH_H
 
-#include "PictureSlot.h"
+#include "PictureTable.h"
 
 #include <QImage>
 

@@ -392,6 +392,10 @@ void tst_PictureFormats::gifLayout()
     QVERIFY(!gif.extensions.contains(0xf9));
 
     QCOMPARE(gif.trailer, file.size() - 1 - trailing);
+    // Decoding stops at the trailer: what follows it changes nothing shown.
+    const QImage upToTrailer = QImage::fromData(file.left(gif.trailer + 1), "gif");
+    QVERIFY(!upToTrailer.isNull());
+    QCOMPARE(PictureStore::decode(slot), upToTrailer.convertToFormat(QImage::Format_RGB32));
 }
 
 void tst_PictureFormats::iconLayout()
