@@ -2,7 +2,6 @@
 
 #include "CrispIconEngine.h"
 #include "FocusRing.h"
-#include "PictureBatch.h"
 #include "PictureBox.h"
 #include "SystemColours.h"
 #include "WindowLog.h"
@@ -24,14 +23,6 @@ QColor toQColor(Rgb c)
     return QColor(c.red, c.green, c.blue);
 }
 
-// Every picture the window holds: its icon, the two logos and the pages'.
-constexpr std::initializer_list<PictureSlot> HeldPictures = {
-    PictureSlot::icoMain,  PictureSlot::picAuthorIcon, PictureSlot::picGroupLogo,
-    PictureSlot::picIntro, PictureSlot::picStep1,      PictureSlot::picStep2,
-    PictureSlot::picStep3, PictureSlot::picStep4,      PictureSlot::picStep5,
-    PictureSlot::picStep6, PictureSlot::picStep7,
-};
-
 void fillBackground(QWidget *widget, const QColor &colour)
 {
     QPalette pal = widget->palette();
@@ -50,7 +41,7 @@ bool modalWindowUp()
 
 } // namespace
 
-Form1::Form1(std::chrono::milliseconds splashAutoClose)
+Form1::Form1(std::chrono::milliseconds splashAutoClose, const PictureSource &pictures)
     : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                                | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
                                | Qt::MSWindowsFixedSizeDialogHint)
@@ -60,10 +51,6 @@ Form1::Form1(std::chrono::milliseconds splashAutoClose)
     , Picture2(new QWidget(m_client))
     , m_focusRing(new FocusRing(m_client))
 {
-    // First, so that the pictures decode on the second core while this one
-    // builds the controls.
-    PictureBatch decoding(HeldPictures);
-
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vantrel Tutorial No. 3"));
     m_splash.setMainWindow(this);
@@ -140,7 +127,7 @@ Form1::Form1(std::chrono::milliseconds splashAutoClose)
     buildMenus();
     connectProcedures();
     setFixedSize(sizeHint());
-    takePictures(decoding);
+    takePictures(pictures);
 }
 
 Form1::~Form1() = default;
@@ -155,12 +142,11 @@ QPushButton *Form1::makeButton(const QString &objectName, const QRect &geometry)
     return button;
 }
 
-void Form1::takePictures(PictureBatch &decoding)
+void Form1::takePictures(const PictureSource &pictures)
 {
-    // Waits for the decoding thread, which has had the building of the
-    // controls to do its work in. Each picture moves into the one place that
-    // holds it: no second copy of its pixels stays behind.
-    const auto take = [&decoding](PictureSlot slot) { return QPixmap::fromImage(decoding.take(slot)); };
+    // Each picture moves into the one place that holds it: no second copy of
+    // its pixels stays behind.
+    const auto take = [&pictures](PictureSlot slot) { return QPixmap::fromImage(pictures(slot)); };
     const auto showLogo = [](QPushButton *button, const QPixmap &logo) {
         button->setIcon(QIcon(new CrispIconEngine(logo)));
         button->setIconSize(logo.size());

@@ -3,6 +3,7 @@
 
 #include "MainView.h"
 #include "PagePresenter.h"
+#include "PictureStore.h"
 #include "SplashWindowView.h"
 
 #include <QMainWindow>
@@ -10,9 +11,9 @@
 
 #include <array>
 #include <chrono>
+#include <functional>
 
 class FocusRing;
-class PictureBatch;
 class QAction;
 class QLabel;
 class QMenu;
@@ -26,9 +27,21 @@ class Form1 final : public QMainWindow, public MainView
     Q_OBJECT
 
 public:
-    // The window decodes its pictures on a second thread while it builds its
-    // controls, and holds them all once the constructor returns.
-    explicit Form1(std::chrono::milliseconds splashAutoClose = frmSplash::AutoCloseInterval);
+    // Every picture the window holds: its icon, the two logos and the pages'.
+    static constexpr std::array HeldPictures = {
+        PictureSlot::icoMain,  PictureSlot::picAuthorIcon, PictureSlot::picGroupLogo,
+        PictureSlot::picIntro, PictureSlot::picStep1,      PictureSlot::picStep2,
+        PictureSlot::picStep3, PictureSlot::picStep4,      PictureSlot::picStep5,
+        PictureSlot::picStep6, PictureSlot::picStep7,
+    };
+    // Hands over a held picture, decoded; asked once for each.
+    using PictureSource = std::function<QImage(PictureSlot)>;
+
+    // The window builds its controls first and only then takes its pictures,
+    // so that they may still be decoding meanwhile; it holds them all once
+    // the constructor returns.
+    explicit Form1(std::chrono::milliseconds splashAutoClose = frmSplash::AutoCloseInterval,
+                   const PictureSource &pictures = &PictureStore::decode);
     ~Form1() override;
 
     // Runs Form_Load, which waits for the start-up splash, then shows the
@@ -49,7 +62,7 @@ protected:
 private:
     QPushButton *makeButton(const QString &objectName, const QRect &geometry);
     void buildMenus();
-    void takePictures(PictureBatch &decoding);
+    void takePictures(const PictureSource &pictures);
     void connectProcedures();
 
     SplashWindowView m_splash;

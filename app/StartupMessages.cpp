@@ -6,6 +6,9 @@
 
 namespace {
 
+// The handler a message reaches; set while messages are held. Guarded by
+// activeLock, since a thread may be inside handle() while release() runs.
+std::mutex activeLock;
 StartupMessages *active = nullptr;
 
 // A null context field stays null: Qt prints no category where there was none.
@@ -16,9 +19,15 @@ const char *orNull(const QByteArray &field)
 
 } // namespace
 
+QMessageLogContext StartupMessages::Held::context() const
+{
+    return QMessageLogContext(orNull(file), line, orNull(function), orNull(category));
+}
+
 StartupMessages::StartupMessages(const char *programName)
     : m_programName(programName)
 {
+    const std::scoped_lock lock(activeLock);
     active = this;
     m_previous = qInstallMessageHandler(&StartupMessages::handle);
 }
@@ -30,25 +39,37 @@ StartupMessages::~StartupMessages()
 
 void StartupMessages::release()
 {
-    if (m_released)
-        return;
-    m_released = true;
-    qInstallMessageHandler(m_previous);
-    active = nullptr;
-    for (const Held &held : std::as_const(m_held)) {
-        const QMessageLogContext context(orNull(held.file), held.line, orNull(held.function),
-                                         orNull(held.category));
-        m_previous(held.type, context, held.text);
+    QList<Held> held;
+    {
+        const std::scoped_lock lock(activeLock, m_lock);
+        if (m_released)
+            return;
+        m_released = true;
+        qInstallMessageHandler(m_previous);
+        active = nullptr;
+        held = std::exchange(m_held, {});
     }
-    m_held.clear();
+    for (const Held &message : std::as_const(held))
+        m_previous(message.type, message.context(), message.text);
 }
 
 void StartupMessages::handle(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    active->m_held.append({type, QByteArray(context.file), context.line,
-                           QByteArray(context.function), QByteArray(context.category), text});
+    std::unique_lock lock(activeLock);
+    StartupMessages *self = active;
+    if (!self) {
+        // Released while this message was on its way: it goes where the
+        // messages after it go.
+        lock.unlock();
+        qt_message_output(type, context, text);
+        return;
+    }
+    const std::scoped_lock heldLock(self->m_lock);
+    lock.unlock();
+    self->m_held.append({type, QByteArray(context.file), context.line,
+                         QByteArray(context.function), QByteArray(context.category), text});
     if (type == QtFatalMsg)
-        active->cannotOpenWindow();
+        self->cannotOpenWindow();
 }
 
 void StartupMessages::cannotOpenWindow() const
@@ -65,11 +86,8 @@ void StartupMessages::cannotOpenWindow() const
                  noDisplay ? "no display to connect to" : "no window system could be started");
     // Then Qt's own explanation, as Qt words it: which plugin failed or was
     // missing, and which ones there are.
-    for (const Held &held : m_held) {
-        const QMessageLogContext context(orNull(held.file), held.line, orNull(held.function),
-                                         orNull(held.category));
-        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(held.type, context, held.text)));
-    }
+    for (const Held &held : m_held)
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(held.type, held.context(), held.text)));
     std::fflush(stderr);
     // Not abort(): a missing display is the user's situation, not a crash.
     std::_Exit(1);
