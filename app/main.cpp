@@ -1,5 +1,5 @@
 #include "FontConfigLoader.h"
-#include "Form1.h"
+#include "Lesson.h"
 #include "PictureBatch.h"
 #include "StartupMessages.h"
 #include "version.h"
@@ -30,7 +30,7 @@ int main(int argc, char *argv[])
     // its pictures once its controls stand; the first take joins the batch,
     // so that every picture is decoded before Form_Load.
     PictureBatch pictures(Form1::HeldPictures);
-    Form1 form(frmSplash::AutoCloseInterval, [&pictures](PictureSlot slot) { return pictures.take(slot); });
-    form.load();
+    Lesson lesson([&pictures](PictureSlot slot) { return pictures.take(slot); });
+    lesson.load();
     return app.exec();
 }

@@ -1,7 +1,7 @@
 #ifndef SPLASHPROBE_H
 #define SPLASHPROBE_H
 
-#include "Form1.h"
+#include "Lesson.h"
 #include "frmSplash.h"
 
 #include <QApplication>
@@ -97,19 +97,19 @@ inline void clickAwaySplashWhenUp(std::source_location where = std::source_locat
 }
 
 // Form_Load, whose wait the start-up splash's timer must end within SplashLimit.
-inline void loadForm(Form1 &form, std::source_location where = std::source_location::current())
+inline void loadForm(Lesson &lesson, std::source_location where = std::source_location::current())
 {
     QTimer deadline;
     deadline.setSingleShot(true);
-    QObject::connect(&deadline, &QTimer::timeout, &deadline, [&form, where] {
-        if (frmSplash *splash = form.splash().window()) {
+    QObject::connect(&deadline, &QTimer::timeout, &deadline, [&lesson, where] {
+        if (frmSplash *splash = lesson.splash().window()) {
             splashprobe::failAt(where, QStringLiteral("the start-up splash's timer had not closed it after %1 s")
                                            .arg(SplashLimit.count()));
             splash->done(QDialog::Rejected);
         }
     });
     deadline.start(SplashLimit);
-    form.load();
+    lesson.load();
 }
 
 #endif // SPLASHPROBE_H

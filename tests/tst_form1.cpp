@@ -87,20 +87,22 @@ private slots:
 
 private:
     OffscreenLimitsFilter m_offscreenLimits;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<Lesson> lesson;
+    Form1 *form = nullptr;
     template <typename T> T *child(const char *name) { return form->findChild<T *>(QLatin1String(name)); }
 };
 
 void tst_Form1::init()
 {
-    form = std::make_unique<Form1>(QuickSplash);
-    loadForm(*form);
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    lesson = std::make_unique<Lesson>(PictureStore::decode, QuickSplash);
+    form = &lesson->mainWindow();
+    loadForm(*lesson);
+    QVERIFY(QTest::qWaitForWindowExposed(form));
 }
 
 void tst_Form1::cleanup()
 {
-    form.reset();
+    lesson.reset();
     // No window outlives its test: not the splash, not a menu.
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
 }
@@ -333,7 +335,7 @@ void tst_Form1::exitEndsTheRun()
 {
     // Exit leaves the event loop without closing anything first.
     bool closedFirst = false;
-    QTimer::singleShot(0, form.get(), [&] {
+    QTimer::singleShot(0, form, [&] {
         QTest::keyClick(form->windowHandle(), Qt::Key_F, Qt::AltModifier);
         QTRY_VERIFY2(QApplication::activePopupWidget(), "Alt+F opened no menu");
         closedFirst = !form->isVisible();

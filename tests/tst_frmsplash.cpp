@@ -38,7 +38,8 @@ void tst_frmSplash::cleanup()
 
 void tst_frmSplash::startUpWaitsForTheSplash()
 {
-    Form1 form(300ms);
+    Lesson lesson(PictureStore::decode, 300ms);
+    Form1 &form = lesson.mainWindow();
     bool formHiddenWhileUp = false;
     bool splashModal = false;
     bool owned = true;
@@ -50,7 +51,7 @@ void tst_frmSplash::startUpWaitsForTheSplash()
         owned = splash->windowHandle()->transientParent() || splash->parentWidget();
         name = QAccessible::queryAccessibleInterface(splash)->text(QAccessible::Name);
     }, QStringLiteral("its 300 ms timer"));
-    form.load();
+    lesson.load();
 
     QVERIFY(splashModal);
     QVERIFY(formHiddenWhileUp);
@@ -58,7 +59,7 @@ void tst_frmSplash::startUpWaitsForTheSplash()
     QCOMPARE(name, QStringLiteral("Vantrel Tutorial No. 3"));
     QVERIFY(form.isVisible());
     QVERIFY(!form.findChild<frmSplash *>());
-    QCOMPARE(form.splash().window(), nullptr);
+    QCOMPARE(lesson.splash().window(), nullptr);
 
     // Form_Load set light cyan: page 3, which keeps the colour, shows in it.
     form.findChild<QPushButton *>(QStringLiteral("Command3"))->click();
@@ -126,8 +127,9 @@ void tst_frmSplash::aboutHasNoTimerAndStaysUntilClicked()
 {
     // With a 50 ms auto-close, a window still up after half a second has no
     // running timer.
-    Form1 form(50ms);
-    loadForm(form);
+    Lesson lesson(PictureStore::decode, 50ms);
+    Form1 &form = lesson.mainWindow();
+    loadForm(lesson);
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
     bool stillUpLater = false;
@@ -155,13 +157,14 @@ void tst_frmSplash::aboutHasNoTimerAndStaysUntilClicked()
     QCOMPARE(owner, form.windowHandle());
     QCOMPARE(spoken, (QStringList{QStringLiteral("Form2"), QStringLiteral("About Vantrel Tutorial No. 3"),
                                   QStringLiteral("Click, or press Escape, to close.")}));
-    QCOMPARE(form.splash().window(), nullptr);
+    QCOMPARE(lesson.splash().window(), nullptr);
 }
 
 void tst_frmSplash::everyShowingIsAFreshWindow()
 {
-    Form1 form(10ms);
-    loadForm(form);
+    Lesson lesson(PictureStore::decode, 10ms);
+    Form1 &form = lesson.mainWindow();
+    loadForm(lesson);
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
     int windowsMade = 0;
@@ -181,8 +184,9 @@ void tst_frmSplash::everyShowingIsAFreshWindow()
 
 void tst_frmSplash::mainWindowTakesNoInputWhileUp()
 {
-    Form1 form(10ms);
-    loadForm(form);
+    Lesson lesson(PictureStore::decode, 10ms);
+    Form1 &form = lesson.mainWindow();
+    loadForm(lesson);
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     auto *text = form.findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
 

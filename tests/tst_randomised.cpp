@@ -228,12 +228,13 @@ private:
     void closeMainWindow();
     void expectRunToEnd(const QString &event);
 
-    frmSplash *splashWindow() const { return m_form ? m_form->splash().window() : nullptr; }
+    frmSplash *splashWindow() const { return m_lesson ? m_lesson->splash().window() : nullptr; }
     QWindow *mainWindow() const { return m_form->windowHandle(); }
     template <typename T> T *child(const char *name) const { return m_form->findChild<T *>(QLatin1String(name)); }
 
     const quint32 m_seed;
     QRandomGenerator m_random;
+    Lesson *m_lesson = nullptr;
     Form1 *m_form = nullptr;
     std::optional<PictureOracle> m_pictures;
     Model m_model;
@@ -265,7 +266,9 @@ void EventDriver::playRun(int budget)
     note(m_timedStartUp ? QStringLiteral("new main window, start-up splash left to run out")
                         : QStringLiteral("new main window"));
 
-    Form1 form(m_timedStartUp ? TimedSplash : UntimedSplash);
+    Lesson lesson(PictureStore::decode, m_timedStartUp ? TimedSplash : UntimedSplash);
+    Form1 &form = lesson.mainWindow();
+    m_lesson = &lesson;
     m_form = &form;
     if (!m_pictures) {
         auto *picture = child<QLabel>("Picture1");
@@ -274,7 +277,7 @@ void EventDriver::playRun(int budget)
 
     next();
     m_loading = true;
-    form.load();
+    lesson.load();
     m_loading = false;
 
     const int exitCode = m_failure.isEmpty() ? QCoreApplication::exec() : GaveUp;
@@ -301,6 +304,7 @@ void EventDriver::playRun(int budget)
         if (m_failure.isEmpty() && visible != expected)
             fail(QStringLiteral("%1 top-level windows are up at the end of the run").arg(visible.size()));
     }
+    m_lesson = nullptr;
     m_form = nullptr;
 }
 
@@ -740,7 +744,8 @@ void tst_Randomised::everyCloseEndsTheWait()
     QFETCH(QString, closing);
 
     // Only the start-up splash has its timer running.
-    Form1 form(startUp && closing == QLatin1String("timer") ? 50ms : 60s);
+    Lesson lesson(PictureStore::decode, startUp && closing == QLatin1String("timer") ? 50ms : 60s);
+    Form1 &form = lesson.mainWindow();
     QPointer<frmSplash> closed;
     const auto closeIt = [&](frmSplash *splash) {
         closed = splash;
@@ -756,11 +761,11 @@ void tst_Randomised::everyCloseEndsTheWait()
 
     if (startUp) {
         whenSplashIsUp(closeIt, QStringLiteral("the ") + closing);
-        form.load();
+        lesson.load();
         QVERIFY(form.isVisible());
     } else {
         clickAwaySplashWhenUp();
-        form.load();
+        lesson.load();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         whenSplashIsUp(closeIt, QStringLiteral("the ") + closing);
         auto *button = form.findChild<QPushButton *>(QStringLiteral("cmdMorvane"));
@@ -768,7 +773,7 @@ void tst_Randomised::everyCloseEndsTheWait()
     }
 
     QVERIFY(closed.isNull());
-    QCOMPARE(form.splash().window(), nullptr);
+    QCOMPARE(lesson.splash().window(), nullptr);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
 

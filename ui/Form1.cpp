@@ -1,11 +1,11 @@
 #include "Form1.h"
 
+#include "PagePresenter.h"
 #include "CrispIconEngine.h"
 #include "FocusRing.h"
 #include "PictureBox.h"
 #include "SystemColours.h"
 #include "WindowLog.h"
-#include "WindowPlacement.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -41,19 +41,16 @@ bool modalWindowUp()
 
 } // namespace
 
-Form1::Form1(std::chrono::milliseconds splashAutoClose, const PictureSource &pictures)
+Form1::Form1(const PictureSource &pictures)
     : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                                | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
                                | Qt::MSWindowsFixedSizeDialogHint)
-    , m_splash(splashAutoClose)
-    , m_presenter(*this, m_splash)
     , m_client(new QWidget(this))
     , Picture2(new QWidget(m_client))
     , m_focusRing(new FocusRing(m_client))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vantrel Tutorial No. 3"));
-    m_splash.setMainWindow(this);
 
     m_client->setFixedSize(581, 556);
     fillBackground(m_client, systemColour(SystemColour::MenuText));
@@ -125,7 +122,6 @@ Form1::Form1(std::chrono::milliseconds splashAutoClose, const PictureSource &pic
     cmdIntro->setFocus();
 
     buildMenus();
-    connectProcedures();
     setFixedSize(sizeHint());
     takePictures(pictures);
 }
@@ -146,18 +142,17 @@ void Form1::takePictures(const PictureSource &pictures)
 {
     // Each picture moves into the one place that holds it: no second copy of
     // its pixels stays behind.
-    const auto take = [&pictures](PictureSlot slot) { return QPixmap::fromImage(pictures(slot)); };
+    for (PictureSlot slot : HeldPictures)
+        m_pictures[std::size_t(slot)] = QPixmap::fromImage(pictures(slot));
+    const auto held = [this](PictureSlot slot) -> const QPixmap & { return m_pictures[std::size_t(slot)]; };
     const auto showLogo = [](QPushButton *button, const QPixmap &logo) {
         button->setIcon(QIcon(new CrispIconEngine(logo)));
         button->setIconSize(logo.size());
     };
-    setWindowIcon(QIcon(take(PictureSlot::icoMain)));
-    showLogo(cmdMorvane, take(PictureSlot::picAuthorIcon));
-    showLogo(cmdZarnok, take(PictureSlot::picGroupLogo));
-    imgIntro = take(PictureSlot::picIntro);
-    for (int n = 1; n <= 7; ++n)
-        Image1[n] = take(PictureSlot(int(PictureSlot::picStep1) + n - 1));
-    Picture1->setPixmap(imgIntro);
+    setWindowIcon(QIcon(held(PictureSlot::icoMain)));
+    showLogo(cmdMorvane, held(PictureSlot::picAuthorIcon));
+    showLogo(cmdZarnok, held(PictureSlot::picGroupLogo));
+    Picture1->setPixmap(held(PictureSlot::picIntro));
 }
 
 void Form1::buildMenus()
@@ -177,9 +172,9 @@ void Form1::buildMenus()
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
 }
 
-void Form1::connectProcedures()
+void Form1::runProcedures(PagePresenter &presenter)
 {
-    PagePresenter *p = &m_presenter;
+    PagePresenter *p = &presenter;
     const auto run = [p](void (PagePresenter::*procedure)()) {
         return [p, procedure] {
             if (!modalWindowUp())
@@ -209,15 +204,6 @@ void Form1::connectProcedures()
     onTrigger(mnuAbout, &PagePresenter::mnuAbout_Click);
 }
 
-void Form1::load()
-{
-    qCDebug(lcWindows, "Form_Load");
-    m_presenter.Form_Load();
-
-    WindowPlacement::place(this);
-    show();
-}
-
 void Form1::showEvent(QShowEvent *event)
 {
     qCDebug(lcWindows, "Form1 shown, text colour %s",
@@ -244,25 +230,12 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 void Form1::setPicture(PictureSlot slot)
 {
     // Hands over a picture decoded when the window was made; never decodes.
-    switch (slot) {
-    case PictureSlot::picStep1:
-    case PictureSlot::picStep2:
-    case PictureSlot::picStep3:
-    case PictureSlot::picStep4:
-    case PictureSlot::picStep5:
-    case PictureSlot::picStep6:
-    case PictureSlot::picStep7:
-        Picture1->setPixmap(Image1[int(slot) - int(PictureSlot::picStep1) + 1]);
-        break;
-    case PictureSlot::picIntro:
-        Picture1->setPixmap(imgIntro);
-        break;
-    default:
-        // The page table names no other picture for the display box; the
-        // box keeps what it shows rather than show a picture never held.
-        Q_ASSERT_X(false, "Form1::setPicture", "not a page picture");
-        break;
-    }
+    const QPixmap &picture = m_pictures[std::size_t(slot)];
+    // The page table names no other picture for the display box; the box
+    // keeps what it shows rather than show a picture never held.
+    Q_ASSERT_X(!picture.isNull(), "Form1::setPicture", "not a held picture");
+    if (!picture.isNull())
+        Picture1->setPixmap(picture);
 }
 
 void Form1::setText(std::string_view latin1)

@@ -2,18 +2,16 @@
 #define FORM1_H
 
 #include "MainView.h"
-#include "PagePresenter.h"
-#include "PictureStore.h"
-#include "SplashWindowView.h"
+#include "PictureTable.h"
 
 #include <QMainWindow>
 #include <QPixmap>
 
 #include <array>
-#include <chrono>
 #include <functional>
 
 class FocusRing;
+class PagePresenter;
 class QAction;
 class QLabel;
 class QMenu;
@@ -22,6 +20,7 @@ class QPushButton;
 
 // The lesson's main window: a button strip, the picture box and the text box.
 // Every button and menu item runs the page procedure of the same name.
+// The window shows what the procedures set; Lesson owns it and them.
 class Form1 final : public QMainWindow, public MainView
 {
     Q_OBJECT
@@ -40,20 +39,16 @@ public:
     // The window builds its controls first and only then takes its pictures,
     // so that they may still be decoding meanwhile; it holds them all once
     // the constructor returns.
-    explicit Form1(std::chrono::milliseconds splashAutoClose = frmSplash::AutoCloseInterval,
-                   const PictureSource &pictures = &PictureStore::decode);
+    explicit Form1(const PictureSource &pictures);
     ~Form1() override;
 
-    // Runs Form_Load, which waits for the start-up splash, then shows the
-    // window in the centre of the screen.
-    void load();
+    // Lets every button and menu item run its procedure from now on.
+    void runProcedures(PagePresenter &presenter);
 
     void setPicture(PictureSlot slot) override;
     void setText(std::string_view latin1) override;
     void setTextColour(Rgb colour) override;
     void endProgram() override;
-
-    SplashWindowView &splash() { return m_splash; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -63,14 +58,10 @@ private:
     QPushButton *makeButton(const QString &objectName, const QRect &geometry);
     void buildMenus();
     void takePictures(const PictureSource &pictures);
-    void connectProcedures();
 
-    SplashWindowView m_splash;
-    PagePresenter m_presenter;
-
-    // Hidden holders: every picture a page shows is decoded once, here.
-    QPixmap imgIntro;
-    std::array<QPixmap, 11> Image1;
+    // Hidden holders, by slot: every picture the window shows is decoded
+    // once, here.
+    std::array<QPixmap, PictureSlotCount> m_pictures;
 
     QWidget *m_client;
     QWidget *Picture2;
