@@ -5,7 +5,6 @@
 #include <QtGlobal>
 
 #include <array>
-#include <atomic>
 #include <utility>
 
 namespace {
@@ -38,9 +37,6 @@ std::array<PictureAsset, PictureSlotCount> loadAssets()
     return assets;
 }
 
-// Pictures may be decoded on several threads at once.
-std::atomic<int> decodes = 0;
-
 } // namespace
 
 const PictureAsset &PictureStore::picture(PictureSlot slot)
@@ -51,7 +47,6 @@ const PictureAsset &PictureStore::picture(PictureSlot slot)
 
 QImage PictureStore::decode(PictureSlot slot)
 {
-    ++decodes;
     const PictureAsset &asset = picture(slot);
     QImage image;
     image.loadFromData(asset.bytes.data(), qsizetype(asset.bytes.size()), readerFormat(asset.format));
@@ -62,9 +57,4 @@ QImage PictureStore::decode(PictureSlot slot)
     // The readers hand out opaque 32-bit pixels already (the icon's with an
     // alpha channel that is 255 throughout); the window shows them as they are.
     return std::move(image).convertToFormat(QImage::Format_RGB32);
-}
-
-int PictureStore::decodeCount()
-{
-    return decodes.load();
 }

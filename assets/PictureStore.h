@@ -20,10 +20,6 @@ public:
     // form a window draws without converting). Any thread may decode: Qt's
     // image readers are reentrant.
     static QImage decode(PictureSlot slot);
-
-    // How many times decode() has run so far in this process: lets tests
-    // prove that some action decodes nothing.
-    static int decodeCount();
 };
 
 #endif // PICTURESTORE_H

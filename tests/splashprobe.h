@@ -35,6 +35,17 @@ inline QByteArray runningTest()
 
 } // namespace splashprobe
 
+// The splash card while one exists, shown or not, else null: it is destroyed
+// when it closes.
+inline frmSplash *liveSplash()
+{
+    for (QWidget *widget : QApplication::allWidgets()) {
+        if (auto *splash = qobject_cast<frmSplash *>(widget))
+            return splash;
+    }
+    return nullptr;
+}
+
 inline frmSplash *modalSplash()
 {
     auto *splash = qobject_cast<frmSplash *>(QApplication::activeModalWidget());
@@ -101,8 +112,8 @@ inline void loadForm(Lesson &lesson, std::source_location where = std::source_lo
 {
     QTimer deadline;
     deadline.setSingleShot(true);
-    QObject::connect(&deadline, &QTimer::timeout, &deadline, [&lesson, where] {
-        if (frmSplash *splash = lesson.splash().window()) {
+    QObject::connect(&deadline, &QTimer::timeout, &deadline, [where] {
+        if (frmSplash *splash = liveSplash()) {
             splashprobe::failAt(where, QStringLiteral("the start-up splash's timer had not closed it after %1 s")
                                            .arg(SplashLimit.count()));
             splash->done(QDialog::Rejected);

@@ -91,7 +91,7 @@ void tst_AboutCycles::fiveHundredAboutCycles()
         if (QTest::currentTestFailed())
             return;
         QVERIFY2(wasUp, qPrintable(QStringLiteral("cycle %1").arg(cycle)));
-        QCOMPARE(lesson.splash().window(), nullptr);
+        QCOMPARE(liveSplash(), nullptr);
         QCOMPARE(QApplication::allWidgets().size(), widgetsBefore);
         if (cycle == WarmUp)
             residentAfterWarmUp = residentBytes();

@@ -59,7 +59,7 @@ void tst_frmSplash::startUpWaitsForTheSplash()
     QCOMPARE(name, QStringLiteral("Vantrel Tutorial No. 3"));
     QVERIFY(form.isVisible());
     QVERIFY(!form.findChild<frmSplash *>());
-    QCOMPARE(lesson.splash().window(), nullptr);
+    QCOMPARE(liveSplash(), nullptr);
 
     // Form_Load set light cyan: page 3, which keeps the colour, shows in it.
     form.findChild<QPushButton *>(QStringLiteral("Command3"))->click();
@@ -76,8 +76,8 @@ void tst_frmSplash::timerClosesFiveSecondsAfterCreation()
     SplashWindowView view(frmSplash::AutoCloseInterval);
     QElapsedTimer sinceCreation;
     sinceCreation.start();
-    view.ensureLoaded();
-    QPointer<frmSplash> window = view.window();
+    view.setTimerEnabled(true);
+    QPointer<frmSplash> window = liveSplash();
     QVERIFY(window->Timer1().isActive());
     expectClosedWithin(window, QStringLiteral("its five-second timer"), frmSplash::AutoCloseInterval + SplashLimit);
     view.showModal();
@@ -92,8 +92,8 @@ void tst_frmSplash::clickClosesAtOnce()
     SplashWindowView view(400ms);
     QElapsedTimer sinceCreation;
     sinceCreation.start();
-    view.ensureLoaded();
-    QPointer<frmSplash> window = view.window();
+    view.setTimerEnabled(true);
+    QPointer<frmSplash> window = liveSplash();
     whenSplashIsUp([](frmSplash *splash) {
         QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(10, 390));
     }, QStringLiteral("a click on it"));
@@ -102,7 +102,7 @@ void tst_frmSplash::clickClosesAtOnce()
     QVERIFY(sinceCreation.elapsed() < 400);
     // The window is gone, and its timer with it: no timer event can follow.
     QVERIFY(window.isNull());
-    QCOMPARE(view.window(), nullptr);
+    QCOMPARE(liveSplash(), nullptr);
 }
 
 void tst_frmSplash::showsTheSplashPicture()
@@ -157,7 +157,7 @@ void tst_frmSplash::aboutHasNoTimerAndStaysUntilClicked()
     QCOMPARE(owner, form.windowHandle());
     QCOMPARE(spoken, (QStringList{QStringLiteral("Form2"), QStringLiteral("About Vantrel Tutorial No. 3"),
                                   QStringLiteral("Click, or press Escape, to close.")}));
-    QCOMPARE(lesson.splash().window(), nullptr);
+    QCOMPARE(liveSplash(), nullptr);
 }
 
 void tst_frmSplash::everyShowingIsAFreshWindow()

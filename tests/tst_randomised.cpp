@@ -228,7 +228,7 @@ private:
     void closeMainWindow();
     void expectRunToEnd(const QString &event);
 
-    frmSplash *splashWindow() const { return m_lesson ? m_lesson->splash().window() : nullptr; }
+    frmSplash *splashWindow() const { return m_lesson ? liveSplash() : nullptr; }
     QWindow *mainWindow() const { return m_form->windowHandle(); }
     template <typename T> T *child(const char *name) const { return m_form->findChild<T *>(QLatin1String(name)); }
 
@@ -773,7 +773,7 @@ void tst_Randomised::everyCloseEndsTheWait()
     }
 
     QVERIFY(closed.isNull());
-    QCOMPARE(lesson.splash().window(), nullptr);
+    QCOMPARE(liveSplash(), nullptr);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
 

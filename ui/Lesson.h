@@ -25,7 +25,6 @@ public:
     void load();
 
     Form1 &mainWindow() { return m_form; }
-    SplashWindowView &splash() { return m_splash; }
 
 private:
     // In this order, so that the splash card, which the main window owns
