@@ -6,6 +6,7 @@
 #include "PictureBox.h"
 #include "SystemColours.h"
 #include "WindowLog.h"
+#include "version.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -50,7 +51,7 @@ Form1::Form1(const PictureSource &pictures)
     , m_focusRing(new FocusRing(m_client))
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Vantrel Tutorial No. 3"));
+    setWindowTitle(QString::fromLatin1(AppInfo::ProductName));
 
     m_client->setFixedSize(581, 556);
     fillBackground(m_client, systemColour(SystemColour::MenuText));
