@@ -108,14 +108,14 @@ void blur(std::vector<float> &a, int w, int h, int r)
     }
 }
 
-struct Rgb {
+struct RampColour {
     float r, g, b;
 };
 
 // The ramp sampled at 256 points.
-std::array<Rgb, 256> sampleRamp(const QGradientStops &stops)
+std::array<RampColour, 256> sampleRamp(const QGradientStops &stops)
 {
-    std::array<Rgb, 256> table {};
+    std::array<RampColour, 256> table {};
     if (stops.isEmpty())
         return table;
     for (int i = 0; i < 256; ++i) {
@@ -178,7 +178,7 @@ QImage renderBevel(const QPainterPath &devicePath, const QRect &box, const QGrad
 
     const auto table = sampleRamp(stops);
     // The highlight takes the colour of the ramp's brightest tone.
-    const Rgb glint = table.back();
+    const RampColour glint = table.back();
     // Light from the top left, a little in front of the picture.
     const float lx = -0.55f, ly = -0.68f, lz = 0.48f;
     const float ll = std::sqrt(lx * lx + ly * ly + lz * lz);
@@ -220,7 +220,7 @@ QImage renderBevel(const QPainterPath &devicePath, const QRect &box, const QGrad
                     // A slight fall-off across the whole shape, lighter at the top left.
                     tone += 0.08f * (0.5f - float(ox + oy) / diagonal);
                     tone = std::clamp(tone, 0.0f, 1.0f);
-                    const Rgb &c = table[size_t(std::lround(tone * 255))];
+                    const RampColour &c = table[size_t(std::lround(tone * 255))];
                     const float sheen = u > 0 ? std::pow(u, 40.0f) : 0.0f;
                     r += cover * std::min(255.0f, c.r + sheen * glint.r);
                     g += cover * std::min(255.0f, c.g + sheen * glint.g);
