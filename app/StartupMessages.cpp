@@ -10,6 +10,8 @@ namespace {
 // activeLock, since a thread may be inside handle() while release() runs.
 std::mutex activeLock;
 StartupMessages *active = nullptr;
+// Where messages go once they are no longer held.
+QtMessageHandler passOn = nullptr;
 
 // A null context field stays null: Qt prints no category where there was none.
 const char *orNull(const QByteArray &field)
@@ -30,6 +32,7 @@ StartupMessages::StartupMessages(const char *programName)
     const std::scoped_lock lock(activeLock);
     active = this;
     m_previous = qInstallMessageHandler(&StartupMessages::handle);
+    passOn = m_previous;
 }
 
 StartupMessages::~StartupMessages()
@@ -49,6 +52,7 @@ void StartupMessages::release()
         active = nullptr;
         held = std::exchange(m_held, {});
     }
+    // Outside the lock: the handler passed to may itself log.
     for (const Held &message : std::as_const(held))
         m_previous(message.type, message.context(), message.text);
 }
@@ -61,7 +65,7 @@ void StartupMessages::handle(QtMsgType type, const QMessageLogContext &context, 
         // Released while this message was on its way: it goes where the
         // messages after it go.
         lock.unlock();
-        qt_message_output(type, context, text);
+        passOn(type, context, text);
         return;
     }
     const std::scoped_lock heldLock(self->m_lock);
