@@ -1,7 +1,8 @@
 #ifndef PICTURESLOT_H
 #define PICTURESLOT_H
 
-// The twelve pictures the program carries, in the order of the picture table.
+// The pictures the program carries, in the order of the picture table
+// (PictureTable.h).
 // Plain C++ so that the page logic can name pictures without the toolkit.
 enum class PictureSlot {
     icoMain,
@@ -17,7 +18,5 @@ enum class PictureSlot {
     picStep7,
     picSplash,
 };
-
-inline constexpr int PictureSlotCount = 12;
 
 #endif // PICTURESLOT_H

@@ -2,11 +2,8 @@
 #define PICTURESTORE_H
 
 #include "PictureAsset.h"
-#include "PictureSlot.h"
 
 #include <QImage>
-
-#include <array>
 
 // The pictures built into the program, embedded as resources, and their
 // decoding with Qt's own image readers.
@@ -23,14 +20,6 @@ public:
     // form a window draws without converting). Any thread may decode: Qt's
     // image readers are reentrant.
     static QImage decode(PictureSlot slot);
-
-    // The twelve slots in the order of the picture table. Not called slots():
-    // that word is a Qt keyword macro and would not compile here.
-    static const std::array<PictureSlot, PictureSlotCount> &allSlots();
-
-    // How many times decode() has run so far in this process: lets tests
-    // prove that some action decodes nothing.
-    static int decodeCount();
 };
 
 #endif // PICTURESTORE_H

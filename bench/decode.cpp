@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <string>
 
 #include <gif_lib.h>
 #include <jpeglib.h>
@@ -96,14 +97,6 @@ QImage decodeWithQtReaderAlone(const PictureAsset &asset)
     return image;
 }
 
-const char *slotName(PictureSlot slot)
-{
-    static const char *const names[] = {"icoMain",  "picAuthorIcon", "picGroupLogo", "picIntro",
-                                        "picStep1", "picStep2",      "picStep3",     "picStep4",
-                                        "picStep5", "picStep6",      "picStep7",     "picSplash"};
-    return names[int(slot)];
-}
-
 double timeBatch(const std::function<QImage()> &decode)
 {
     const auto start = Figures::Clock::now();
@@ -126,8 +119,10 @@ int main(int argc, char *argv[])
     double oursTotal = 0;
     double floorTotal = 0;
     double qtReadersTotal = 0;
-    for (const PictureSlot slot : PictureStore::allSlots()) {
+    for (const PictureRow &row : PictureTable) {
+        const PictureSlot slot = row.slot;
         const PictureAsset &asset = PictureStore::picture(slot);
+        const std::string name = std::string(row.file).substr(0, std::string(row.file).rfind('.'));
         std::function<QImage()> floor;
         const char *floorName = nullptr;
         switch (asset.format) {
@@ -148,7 +143,7 @@ int main(int argc, char *argv[])
 
         // Both decode the same picture, pixel for pixel.
         if (ours() != floor().convertToFormat(QImage::Format_RGB32)) {
-            std::fprintf(stderr, "bench_decode: %s decodes differently in %s\n", slotName(slot), floorName);
+            std::fprintf(stderr, "bench_decode: %s decodes differently in %s\n", name.c_str(), floorName);
             return 1;
         }
 
@@ -166,7 +161,7 @@ int main(int argc, char *argv[])
         qtReadersTotal += Figures::median({timeBatch([&asset] { return decodeWithQtReaderAlone(asset); }),
                                            timeBatch([&asset] { return decodeWithQtReaderAlone(asset); }),
                                            timeBatch([&asset] { return decodeWithQtReaderAlone(asset); })});
-        const std::string measure = std::string("Decode ") + slotName(slot) + " ("
+        const std::string measure = "Decode " + name + " ("
             + std::to_string(asset.width) + "x" + std::to_string(asset.height) + ")";
         // Start-up decodes on the second core, so single pictures decide
         // nothing on their own; the whole set keeps its goal.

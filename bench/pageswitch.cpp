@@ -4,7 +4,8 @@
 // Runs offscreen.
 
 #include "Figures.h"
-#include "Form1.h"
+#include "Lesson.h"
+#include "PictureStore.h"
 #include "PageCatalogue.h"
 #include "PictureStore.h"
 
@@ -81,8 +82,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
 
     // The start-up splash closes at once.
-    Form1 form(1ms);
-    form.load();
+    Lesson lesson(PictureStore::decode, 1ms);
+    Form1 &form = lesson.mainWindow();
+    lesson.load();
     waitUntilExposed(&form);
     const char *const buttonNames[PageCount] = {"cmdIntro", "Command1", "Command2", "Command3", "Command4",
                                                 "Command5", "Command6", "Command7", "cmdZarnok"};

@@ -90,7 +90,7 @@ using enum PageId;
 using enum PictureSlot;
 using enum TextColourRule;
 
-constexpr std::array<TutorialPage, PageCount> catalogue = {{
+constexpr auto catalogue = std::to_array<TutorialPage>({
     {Intro,     picIntro, introText,     SetLightCyan},
     {Step1,     picStep1, step1Text,     SetLightCyan},
     {Step2,     picStep2, step2Text,     SetLightCyan},
@@ -100,7 +100,19 @@ constexpr std::array<TutorialPage, PageCount> catalogue = {{
     {Step6,     picStep6, step6Text,     SetLightCyan},
     {Step7,     picStep7, step7Text,     SetLightCyan},
     {Greetings, picIntro, greetingsText, SetYellow},
-}};
+});
+
+constexpr bool oneRowAPageInButtonOrder()
+{
+    if (catalogue.size() != PageCount)
+        return false;
+    for (int i = 0; i < PageCount; ++i) {
+        if (catalogue[i].id != PageId(i))
+            return false;
+    }
+    return true;
+}
+static_assert(oneRowAPageInButtonOrder(), "page() indexes the catalogue by page");
 
 } // namespace
 

@@ -14,6 +14,6 @@ enum class PageId {
     Greetings,
 };
 
-inline constexpr int PageCount = 9;
+inline constexpr int PageCount = int(PageId::Greetings) + 1;
 
 #endif // PAGEID_H

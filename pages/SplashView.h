@@ -9,7 +9,6 @@ class SplashView
 public:
     virtual ~SplashView() = default;
 
-    virtual void ensureLoaded() = 0;
     virtual void setTimerEnabled(bool enabled) = 0;
     // Shows the window modally and returns only once it has closed; events
     // go on being dispatched meanwhile.

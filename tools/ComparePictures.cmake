@@ -1,7 +1,8 @@
 # Checks that the committed picture files are byte for byte what the
 # generator writes now:
-#   cmake -DGENERATOR=picturegen -DASSETS=dir -DOUT=scratchdir -P ComparePictures.cmake
-foreach(variable GENERATOR ASSETS OUT)
+#   cmake -DGENERATOR=picturegen -DASSETS=dir -DOUT=scratchdir "-DFILES=a.jpg|b.gif" -P ComparePictures.cmake
+# FILES lists every picture file the program embeds.
+foreach(variable GENERATOR ASSETS OUT FILES)
     if(NOT DEFINED ${variable})
         message(FATAL_ERROR "${variable} is not set")
     endif()
@@ -16,10 +17,13 @@ if(NOT result EQUAL 0)
     message(FATAL_ERROR "picturegen failed (${result}):\n${output}")
 endif()
 
+string(REPLACE "|" ";" FILES "${FILES}")
+list(SORT FILES)
 file(GLOB written RELATIVE "${OUT}" "${OUT}/*")
+list(SORT written)
 list(LENGTH written count)
-if(NOT count EQUAL 12)
-    message(FATAL_ERROR "picturegen wrote ${count} files, not 12: ${written}")
+if(NOT written STREQUAL FILES)
+    message(FATAL_ERROR "picturegen wrote ${written}, not the embedded ${FILES}")
 endif()
 
 set(stale "")

@@ -3,6 +3,7 @@
 #include "IconWriter.h"
 #include "JpegWriter.h"
 #include "Lettering.h"
+#include "PictureTable.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -13,45 +14,33 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <stdexcept>
+#include <string_view>
 
 namespace {
 
-enum class Encoding {
-    Icon,
-    GifInterlaced256, // interlaced, 256 colours, 169 bytes behind the trailer
-    Gif128,           // row by row, 128 colours
-    Jpeg96,           // density 96 dpi
-    Jpeg72,           // density 72 dpi
-};
-
-struct Output {
-    PictureSlot slot;
-    const char *name;
-    const char *extension;
-    Encoding encoding;
-};
-
 using enum PictureSlot;
 
-constexpr Output Outputs[] = {
-    {icoMain,       "icoMain",       "ico", Encoding::Icon},
-    {picAuthorIcon, "picAuthorIcon", "gif", Encoding::GifInterlaced256},
-    {picGroupLogo,  "picGroupLogo",  "gif", Encoding::Gif128},
-    {picIntro,      "picIntro",      "jpg", Encoding::Jpeg72},
-    {picStep1,      "picStep1",      "jpg", Encoding::Jpeg96},
-    {picStep2,      "picStep2",      "jpg", Encoding::Jpeg96},
-    {picStep3,      "picStep3",      "jpg", Encoding::Jpeg96},
-    {picStep4,      "picStep4",      "jpg", Encoding::Jpeg96},
-    {picStep5,      "picStep5",      "jpg", Encoding::Jpeg96},
-    {picStep6,      "picStep6",      "jpg", Encoding::Jpeg96},
-    {picStep7,      "picStep7",      "jpg", Encoding::Jpeg96},
-    {picSplash,     "picSplash",     "jpg", Encoding::Jpeg96},
-};
-static_assert(std::size(Outputs) == PictureSlotCount);
-
+// How the pictures are encoded beyond what the picture table says: the author's
+// logo interlaced with bytes behind its trailer, the intro at 72 dpi and the
+// other JPEG pictures at 96.
+constexpr PictureSlot InterlacedGif = picAuthorIcon;
 constexpr int TrailingByteCount = 169;
+constexpr PictureSlot JpegAt72Dpi = picIntro;
+
+// The file's name without its extension: the picture's name.
+QLatin1String nameOf(const PictureRow &row)
+{
+    const std::string_view file(row.file);
+    return QLatin1String(file.substr(0, file.rfind('.')));
+}
+
+const char *extensionOf(const PictureRow &row)
+{
+    return std::strrchr(row.file, '.') + 1;
+}
 
 QByteArray trailingBytes()
 {
@@ -61,32 +50,26 @@ QByteArray trailingBytes()
     return bytes;
 }
 
-QByteArray jpeg(const Output &output, int dotsPerInch, const QImage &image)
+QByteArray encode(const PictureRow &row, const QImage &image)
 {
-    JpegWriter writer(dotsPerInch);
-    writer.setComment(QByteArray("Tutorial No. 3: ") + output.name);
-    return writer.write(image);
-}
-
-QByteArray encode(const Output &output, const QImage &image)
-{
-    switch (output.encoding) {
-    case Encoding::Icon:
+    switch (row.format) {
+    case PictureFormat::Icon:
         return IconWriter::write(image);
-    case Encoding::GifInterlaced256: {
-        GifWriter writer(256);
-        writer.setInterlaced(true);
-        writer.setTrailingBytes(trailingBytes());
+    case PictureFormat::Gif: {
+        GifWriter writer(1 << row.bitsPerPixel);
+        if (row.slot == InterlacedGif) {
+            writer.setInterlaced(true);
+            writer.setTrailingBytes(trailingBytes());
+        }
         return writer.write(image);
     }
-    case Encoding::Gif128:
-        return GifWriter(128).write(image);
-    case Encoding::Jpeg96:
-        return jpeg(output, 96, image);
-    case Encoding::Jpeg72:
-        return jpeg(output, 72, image);
+    case PictureFormat::Jpeg: {
+        JpegWriter writer(row.slot == JpegAt72Dpi ? 72 : 96);
+        writer.setComment("Tutorial No. 3: " + QByteArray(nameOf(row).data(), nameOf(row).size()));
+        return writer.write(image);
     }
-    throw std::logic_error("unknown encoding");
+    }
+    throw std::logic_error("unknown format");
 }
 
 // Leaves an unchanged file alone so that the build does not embed it afresh.
@@ -101,7 +84,7 @@ void writeFile(const QString &path, const QByteArray &bytes)
 }
 
 struct Encoded {
-    const Output *output;
+    const PictureRow *row;
     QImage decoded;
 };
 
@@ -134,7 +117,7 @@ QImage contactSheet(const QList<Encoded> &pictures)
         const QImage &picture = pictures[i].decoded;
         painter.drawImage(left, top, picture);
         const QPainterPath label = Lettering::path(Lettering::Face::Sans, 14,
-                                                   QLatin1String(pictures[i].output->name));
+                                                   nameOf(*pictures[i].row));
         painter.fillPath(label.translated(left, top + picture.height() + 16), Qt::white);
         if (i % Columns == Columns - 1 || i + 1 == pictures.size())
             top += rowHeights[i / Columns] + Margin;
@@ -170,17 +153,17 @@ int main(int argc, char *argv[])
         if (!QDir().mkpath(dir))
             throw std::runtime_error("cannot create " + dir.toStdString());
         QList<Encoded> pictures;
-        for (const Output &output : Outputs) {
-            const QImage image = Artwork::draw(output.slot);
-            if (image.size() != Artwork::size(output.slot))
-                throw std::runtime_error(std::string("the drawing of ") + output.name + " has the wrong size");
-            const QByteArray bytes = encode(output, image);
-            writeFile(dir + u'/' + QLatin1String(output.name) + u'.' + QLatin1String(output.extension), bytes);
+        for (const PictureRow &row : PictureTable) {
+            const QImage image = Artwork::draw(row.slot);
+            if (image.size() != Artwork::size(row.slot))
+                throw std::runtime_error(std::string("the drawing of ") + row.file + " has the wrong size");
+            const QByteArray bytes = encode(row, image);
+            writeFile(dir + u'/' + QLatin1String(row.file), bytes);
             if (parser.isSet(sheetOption)) {
-                const QImage decoded = QImage::fromData(bytes, output.extension);
+                const QImage decoded = QImage::fromData(bytes, extensionOf(row));
                 if (decoded.isNull())
-                    throw std::runtime_error(std::string("Qt cannot read back ") + output.name);
-                pictures.append({&output, decoded});
+                    throw std::runtime_error(std::string("Qt cannot read back ") + row.file);
+                pictures.append({&row, decoded});
             }
         }
         if (parser.isSet(sheetOption)) {

@@ -1,12 +1,12 @@
 #include "Form1.h"
 
+#include "PagePresenter.h"
 #include "CrispIconEngine.h"
 #include "FocusRing.h"
-#include "PictureBatch.h"
 #include "PictureBox.h"
 #include "SystemColours.h"
 #include "WindowLog.h"
-#include "WindowPlacement.h"
+#include "version.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -23,14 +23,6 @@ QColor toQColor(Rgb c)
 {
     return QColor(c.red, c.green, c.blue);
 }
-
-// Every picture the window holds: its icon, the two logos and the pages'.
-constexpr std::initializer_list<PictureSlot> HeldPictures = {
-    PictureSlot::icoMain,  PictureSlot::picAuthorIcon, PictureSlot::picGroupLogo,
-    PictureSlot::picIntro, PictureSlot::picStep1,      PictureSlot::picStep2,
-    PictureSlot::picStep3, PictureSlot::picStep4,      PictureSlot::picStep5,
-    PictureSlot::picStep6, PictureSlot::picStep7,
-};
 
 void fillBackground(QWidget *widget, const QColor &colour)
 {
@@ -50,23 +42,16 @@ bool modalWindowUp()
 
 } // namespace
 
-Form1::Form1(std::chrono::milliseconds splashAutoClose)
+Form1::Form1(const PictureSource &pictures)
     : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                                | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
                                | Qt::MSWindowsFixedSizeDialogHint)
-    , m_splash(splashAutoClose)
-    , m_presenter(*this, m_splash)
     , m_client(new QWidget(this))
     , Picture2(new QWidget(m_client))
     , m_focusRing(new FocusRing(m_client))
 {
-    // First, so that the pictures decode on the second core while this one
-    // builds the controls.
-    PictureBatch decoding(HeldPictures);
-
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Vantrel Tutorial No. 3"));
-    m_splash.setMainWindow(this);
+    setWindowTitle(QString::fromLatin1(AppInfo::ProductName));
 
     m_client->setFixedSize(581, 556);
     fillBackground(m_client, systemColour(SystemColour::MenuText));
@@ -138,9 +123,8 @@ Form1::Form1(std::chrono::milliseconds splashAutoClose)
     cmdIntro->setFocus();
 
     buildMenus();
-    connectProcedures();
     setFixedSize(sizeHint());
-    takePictures(decoding);
+    takePictures(pictures);
 }
 
 Form1::~Form1() = default;
@@ -155,23 +139,21 @@ QPushButton *Form1::makeButton(const QString &objectName, const QRect &geometry)
     return button;
 }
 
-void Form1::takePictures(PictureBatch &decoding)
+void Form1::takePictures(const PictureSource &pictures)
 {
-    // Waits for the decoding thread, which has had the building of the
-    // controls to do its work in. Each picture moves into the one place that
-    // holds it: no second copy of its pixels stays behind.
-    const auto take = [&decoding](PictureSlot slot) { return QPixmap::fromImage(decoding.take(slot)); };
+    // Each picture moves into the one place that holds it: no second copy of
+    // its pixels stays behind.
+    for (PictureSlot slot : HeldPictures)
+        m_pictures[std::size_t(slot)] = QPixmap::fromImage(pictures(slot));
+    const auto held = [this](PictureSlot slot) -> const QPixmap & { return m_pictures[std::size_t(slot)]; };
     const auto showLogo = [](QPushButton *button, const QPixmap &logo) {
         button->setIcon(QIcon(new CrispIconEngine(logo)));
         button->setIconSize(logo.size());
     };
-    setWindowIcon(QIcon(take(PictureSlot::icoMain)));
-    showLogo(cmdMorvane, take(PictureSlot::picAuthorIcon));
-    showLogo(cmdZarnok, take(PictureSlot::picGroupLogo));
-    imgIntro = take(PictureSlot::picIntro);
-    for (int n = 1; n <= 7; ++n)
-        Image1[n] = take(PictureSlot(int(PictureSlot::picStep1) + n - 1));
-    Picture1->setPixmap(imgIntro);
+    setWindowIcon(QIcon(held(PictureSlot::icoMain)));
+    showLogo(cmdMorvane, held(PictureSlot::picAuthorIcon));
+    showLogo(cmdZarnok, held(PictureSlot::picGroupLogo));
+    Picture1->setPixmap(held(PictureSlot::picIntro));
 }
 
 void Form1::buildMenus()
@@ -191,9 +173,9 @@ void Form1::buildMenus()
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
 }
 
-void Form1::connectProcedures()
+void Form1::runProcedures(PagePresenter &presenter)
 {
-    PagePresenter *p = &m_presenter;
+    PagePresenter *p = &presenter;
     const auto run = [p](void (PagePresenter::*procedure)()) {
         return [p, procedure] {
             if (!modalWindowUp())
@@ -223,15 +205,6 @@ void Form1::connectProcedures()
     onTrigger(mnuAbout, &PagePresenter::mnuAbout_Click);
 }
 
-void Form1::load()
-{
-    qCDebug(lcWindows, "Form_Load");
-    m_presenter.Form_Load();
-
-    WindowPlacement::place(this);
-    show();
-}
-
 void Form1::showEvent(QShowEvent *event)
 {
     qCDebug(lcWindows, "Form1 shown, text colour %s",
@@ -258,25 +231,12 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 void Form1::setPicture(PictureSlot slot)
 {
     // Hands over a picture decoded when the window was made; never decodes.
-    switch (slot) {
-    case PictureSlot::picStep1:
-    case PictureSlot::picStep2:
-    case PictureSlot::picStep3:
-    case PictureSlot::picStep4:
-    case PictureSlot::picStep5:
-    case PictureSlot::picStep6:
-    case PictureSlot::picStep7:
-        Picture1->setPixmap(Image1[int(slot) - int(PictureSlot::picStep1) + 1]);
-        break;
-    case PictureSlot::picIntro:
-        Picture1->setPixmap(imgIntro);
-        break;
-    default:
-        // The page table names no other picture for the display box; the
-        // box keeps what it shows rather than show a picture never held.
-        Q_ASSERT_X(false, "Form1::setPicture", "not a page picture");
-        break;
-    }
+    const QPixmap &picture = m_pictures[std::size_t(slot)];
+    // The page table names no other picture for the display box; the box
+    // keeps what it shows rather than show a picture never held.
+    Q_ASSERT_X(!picture.isNull(), "Form1::setPicture", "not a held picture");
+    if (!picture.isNull())
+        Picture1->setPixmap(picture);
 }
 
 void Form1::setText(std::string_view latin1)

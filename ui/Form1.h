@@ -2,17 +2,16 @@
 #define FORM1_H
 
 #include "MainView.h"
-#include "PagePresenter.h"
-#include "SplashWindowView.h"
+#include "PictureTable.h"
 
 #include <QMainWindow>
 #include <QPixmap>
 
 #include <array>
-#include <chrono>
+#include <functional>
 
 class FocusRing;
-class PictureBatch;
+class PagePresenter;
 class QAction;
 class QLabel;
 class QMenu;
@@ -21,26 +20,35 @@ class QPushButton;
 
 // The lesson's main window: a button strip, the picture box and the text box.
 // Every button and menu item runs the page procedure of the same name.
+// The window shows what the procedures set; Lesson owns it and them.
 class Form1 final : public QMainWindow, public MainView
 {
     Q_OBJECT
 
 public:
-    // The window decodes its pictures on a second thread while it builds its
-    // controls, and holds them all once the constructor returns.
-    explicit Form1(std::chrono::milliseconds splashAutoClose = frmSplash::AutoCloseInterval);
+    // Every picture the window holds: its icon, the two logos and the pages'.
+    static constexpr std::array HeldPictures = {
+        PictureSlot::icoMain,  PictureSlot::picAuthorIcon, PictureSlot::picGroupLogo,
+        PictureSlot::picIntro, PictureSlot::picStep1,      PictureSlot::picStep2,
+        PictureSlot::picStep3, PictureSlot::picStep4,      PictureSlot::picStep5,
+        PictureSlot::picStep6, PictureSlot::picStep7,
+    };
+    // Hands over a held picture, decoded; asked once for each.
+    using PictureSource = std::function<QImage(PictureSlot)>;
+
+    // The window builds its controls first and only then takes its pictures,
+    // so that they may still be decoding meanwhile; it holds them all once
+    // the constructor returns.
+    explicit Form1(const PictureSource &pictures);
     ~Form1() override;
 
-    // Runs Form_Load, which waits for the start-up splash, then shows the
-    // window in the centre of the screen.
-    void load();
+    // Lets every button and menu item run its procedure from now on.
+    void runProcedures(PagePresenter &presenter);
 
     void setPicture(PictureSlot slot) override;
     void setText(std::string_view latin1) override;
     void setTextColour(Rgb colour) override;
     void endProgram() override;
-
-    SplashWindowView &splash() { return m_splash; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -49,15 +57,11 @@ protected:
 private:
     QPushButton *makeButton(const QString &objectName, const QRect &geometry);
     void buildMenus();
-    void takePictures(PictureBatch &decoding);
-    void connectProcedures();
+    void takePictures(const PictureSource &pictures);
 
-    SplashWindowView m_splash;
-    PagePresenter m_presenter;
-
-    // Hidden holders: every picture a page shows is decoded once, here.
-    QPixmap imgIntro;
-    std::array<QPixmap, 11> Image1;
+    // Hidden holders, by slot: every picture the window shows is decoded
+    // once, here.
+    std::array<QPixmap, PictureSlotCount> m_pictures;
 
     QWidget *m_client;
     QWidget *Picture2;

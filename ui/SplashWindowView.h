@@ -16,7 +16,6 @@ public:
     explicit SplashWindowView(std::chrono::milliseconds autoClose);
     ~SplashWindowView() override;
 
-    void ensureLoaded() override;
     void setTimerEnabled(bool enabled) override;
     void showModal() override;
 
@@ -24,10 +23,9 @@ public:
     // owned by it; before, it is the start-up splash and has no owner.
     void setMainWindow(QWidget *mainWindow) { m_mainWindow = mainWindow; }
 
-    // The window while it exists, else null.
-    frmSplash *window() const { return m_window; }
-
 private:
+    void ensureLoaded();
+
     std::chrono::milliseconds m_autoClose;
     QPointer<frmSplash> m_window;
     QPointer<QWidget> m_mainWindow;

@@ -1,5 +1,6 @@
 #include "Artwork.h"
 
+#include "PictureTable.h"
 #include "StepArt.h"
 #include "TitleArt.h"
 
@@ -9,19 +10,8 @@ namespace Artwork {
 
 QSize size(PictureSlot slot)
 {
-    switch (slot) {
-    case PictureSlot::icoMain:
-        return {32, 32};
-    case PictureSlot::picAuthorIcon:
-    case PictureSlot::picGroupLogo:
-        return {80, 31};
-    case PictureSlot::picIntro:
-        return {300, 200};
-    case PictureSlot::picSplash:
-        return {300, 400};
-    default:
-        return {300, 300};
-    }
+    const PictureRow &row = pictureRow(slot);
+    return QSize(int(row.width), int(row.height));
 }
 
 QImage draw(PictureSlot slot)

@@ -1,5 +1,7 @@
 #include "Metal.h"
 
+#include "MetalLayers.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QTransform>
@@ -108,14 +110,14 @@ void blur(std::vector<float> &a, int w, int h, int r)
     }
 }
 
-struct Rgb {
+struct RampColour {
     float r, g, b;
 };
 
 // The ramp sampled at 256 points.
-std::array<Rgb, 256> sampleRamp(const QGradientStops &stops)
+std::array<RampColour, 256> sampleRamp(const QGradientStops &stops)
 {
-    std::array<Rgb, 256> table {};
+    std::array<RampColour, 256> table {};
     if (stops.isEmpty())
         return table;
     for (int i = 0; i < 256; ++i) {
@@ -178,7 +180,7 @@ QImage renderBevel(const QPainterPath &devicePath, const QRect &box, const QGrad
 
     const auto table = sampleRamp(stops);
     // The highlight takes the colour of the ramp's brightest tone.
-    const Rgb glint = table.back();
+    const RampColour glint = table.back();
     // Light from the top left, a little in front of the picture.
     const float lx = -0.55f, ly = -0.68f, lz = 0.48f;
     const float ll = std::sqrt(lx * lx + ly * ly + lz * lz);
@@ -220,7 +222,7 @@ QImage renderBevel(const QPainterPath &devicePath, const QRect &box, const QGrad
                     // A slight fall-off across the whole shape, lighter at the top left.
                     tone += 0.08f * (0.5f - float(ox + oy) / diagonal);
                     tone = std::clamp(tone, 0.0f, 1.0f);
-                    const Rgb &c = table[size_t(std::lround(tone * 255))];
+                    const RampColour &c = table[size_t(std::lround(tone * 255))];
                     const float sheen = u > 0 ? std::pow(u, 40.0f) : 0.0f;
                     r += cover * std::min(255.0f, c.r + sheen * glint.r);
                     g += cover * std::min(255.0f, c.g + sheen * glint.g);
@@ -236,14 +238,8 @@ QImage renderBevel(const QPainterPath &devicePath, const QRect &box, const QGrad
     return out;
 }
 
-// A mask shape for layers: the path, grown by `grow` pixels all round.
-struct Mask {
-    QPainterPath path;
-    qreal grow = 0;
-    QBrush brush = QBrush(Qt::black); // a gradient makes a soft mask
-};
+} // namespace
 
-// A soft round mask: whole at the centre, fading to nothing at radius.
 Mask softSpot(QPointF centre, qreal radius)
 {
     QRadialGradient g(centre, radius);
@@ -269,82 +265,6 @@ QImage maskImage(const QPainter &painter, QSize size, const Mask &mask)
     return image;
 }
 
-// Paints `draw` on a layer of its own, keeps only what lies inside every
-// `keep` mask and outside every `cut` path, and lays the layer on the picture
-// in the given mode.
-template <typename Draw>
-void inLayer(QPainter &painter, const QList<Mask> &keep, const QList<QPainterPath> &cut, Draw draw,
-             QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver)
-{
-    const QSize size(painter.device()->width(), painter.device()->height());
-    QImage layer(size, QImage::Format_ARGB32_Premultiplied);
-    layer.fill(Qt::transparent);
-    {
-        QPainter lp(&layer);
-        lp.setRenderHints(painter.renderHints());
-        lp.setTransform(painter.worldTransform());
-        draw(lp);
-        lp.resetTransform();
-        lp.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-        for (const Mask &m : keep)
-            lp.drawImage(0, 0, maskImage(painter, size, m));
-        lp.setCompositionMode(QPainter::CompositionMode_DestinationOut);
-        lp.setTransform(painter.worldTransform());
-        for (const QPainterPath &c : cut)
-            lp.fillPath(c, Qt::black);
-    }
-    painter.save();
-    painter.resetTransform();
-    painter.setCompositionMode(mode);
-    painter.drawImage(0, 0, layer);
-    painter.restore();
-}
-
-QPainterPath rectPath(const QRectF &r)
-{
-    QPainterPath p;
-    p.addRect(r);
-    return p;
-}
-
-// Half the width across of an ellipse's centre line at height y, or -1 where
-// the line does not reach.
-qreal halfWidthAt(const QRectF &centreLine, qreal y)
-{
-    const qreal a = centreLine.width() / 2, b = centreLine.height() / 2;
-    const qreal v = (y - centreLine.center().y()) / b;
-    return v * v <= 1 ? a * std::sqrt(1 - v * v) : -1;
-}
-
-// Where the centre lines of two links, the second below the first, cross:
-// the crossing on the right, in the links' own frame.
-QPointF crossing(const QRectF &first, const QRectF &second, qreal thickness)
-{
-    const qreal m = thickness / 2;
-    const QRectF c1 = first.adjusted(m, m, -m, -m);
-    const QRectF c2 = second.adjusted(m, m, -m, -m);
-    const qreal top = std::max(c1.top(), c2.top());
-    const qreal bottom = std::min(c1.bottom(), c2.bottom());
-    QPointF best((c1.center().x() + c2.center().x()) / 2, (top + bottom) / 2);
-    qreal bestGap = 1e9;
-    constexpr int Steps = 400;
-    for (int i = 0; i <= Steps; ++i) {
-        const qreal y = top + (bottom - top) * i / Steps;
-        const qreal x1 = halfWidthAt(c1, y), x2 = halfWidthAt(c2, y);
-        if (x1 < 0 || x2 < 0)
-            continue;
-        const qreal gap = std::abs((c1.center().x() + x1) - (c2.center().x() + x2));
-        if (gap < bestGap) {
-            bestGap = gap;
-            best = QPointF(c1.center().x() + x1, y);
-        }
-    }
-    return best;
-}
-
-// Paints the soft shadow of caster, to be laid on the picture by
-// multiplying: its shape blurred like an airbrush's spray, densest at
-// caster's edge and shifted a little away from the light.
 void castShadow(QPainter &painter, const QPainterPath &caster, qreal reach, qreal strength,
                 const QColor &tint)
 {
@@ -391,85 +311,6 @@ void castShadow(QPainter &painter, const QPainterPath &caster, qreal reach, qrea
     painter.drawImage(QPointF(box.topLeft()) + QPointF(0.18, 0.24) * reach * scale, shadow);
     painter.restore();
 }
-
-// The two links of a joint, in a frame where the second hangs straight below
-// the first, both centred on x = 0. Both are drawn already, the second on
-// top; this brings the first to the front on the left and cuts a dark gap
-// into whichever link lies behind, next to the one in front.
-void weave(QPainter &painter, const QRectF &first, const QRectF &second, qreal thickness,
-           Finish finish, bool shaded)
-{
-    const QPainterPath ring1 = ovalRing(first, thickness);
-    const QPainterPath ring2 = ovalRing(second, thickness);
-    const qreal top = second.top() - 2;
-    const qreal bottom = first.bottom() + 2;
-    const qreal reach = std::max(first.width(), second.width());
-    const QRectF left(-reach, top, reach, bottom - top);
-    const QRectF right(0, top, reach, bottom - top);
-    const qreal gap = std::max<qreal>(1.2, thickness * 0.16);
-    const QPen gapPen(QColor(0, 0, 0, 235), 2 * gap, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-
-    const QPointF rightCrossing = crossing(first, second, thickness);
-    const QPointF leftCrossing(-rightCrossing.x(), rightCrossing.y());
-    const qreal shadowReach = thickness * 1.5;
-    const qreal spread = thickness * 2.3;
-
-    // Left crossing: the first link in front of the second.
-    inLayer(painter, {{ring2}, {rectPath(left)}}, {ring1},
-            [&](QPainter &p) { p.strokePath(ring1, gapPen); });
-    if (shaded) {
-        inLayer(painter, {{ring2}, softSpot(leftCrossing, spread)}, {ring1},
-                [&](QPainter &p) { castShadow(p, ring1, shadowReach, 1.0, shadowTint(finish)); },
-                QPainter::CompositionMode_Multiply);
-    }
-    inLayer(painter, {{rectPath(left)}, {ring2, 1.5}}, {},
-            [&](QPainter &p) { drawOvalLink(p, first, thickness, finish); });
-    // Right crossing: the second link is in front already.
-    inLayer(painter, {{ring1}, {rectPath(right)}}, {ring2},
-            [&](QPainter &p) { p.strokePath(ring2, gapPen); });
-    if (shaded) {
-        inLayer(painter, {{ring1}, softSpot(rightCrossing, spread)}, {ring2},
-                [&](QPainter &p) { castShadow(p, ring2, shadowReach, 1.0, shadowTint(finish)); },
-                QPainter::CompositionMode_Multiply);
-    }
-}
-
-// The transform from a chain's own frame (first link's outer end at the
-// origin, the chain running down +y) to the painter's coordinates.
-QTransform chainFrame(const QLineF &axis)
-{
-    const qreal length = axis.length();
-    const qreal dx = length > 0 ? axis.dx() / length : 0;
-    const qreal dy = length > 0 ? axis.dy() / length : 1;
-    return QTransform(dy, -dx, dx, dy, axis.p1().x(), axis.p1().y());
-}
-
-struct ChainLayout {
-    QList<QRectF> links;
-    QList<QRectF> diamonds;
-};
-
-ChainLayout layOut(const QLineF &axis, int links, const ChainStyle &style)
-{
-    ChainLayout layout;
-    const qreal w = style.link.width(), l = style.link.height();
-    const qreal pitch = links > 1 ? (axis.length() - l) / (links - 1) : 0;
-    for (int i = 0; i < links; ++i)
-        layout.links.append(QRectF(-w / 2, i * pitch, w, l));
-    if (style.diamonds && pitch > l) {
-        // Each diamond's points pass behind the links' wire.
-        const qreal tuck = style.thickness * 0.35;
-        const qreal length = pitch - l + 2 * tuck;
-        const qreal across = std::min(w * 0.75, length * 0.8);
-        for (int i = 0; i + 1 < links; ++i) {
-            const qreal mid = i * pitch + l + (pitch - l) / 2;
-            layout.diamonds.append(QRectF(-across / 2, mid - length / 2, across, length));
-        }
-    }
-    return layout;
-}
-
-} // namespace
 
 QGradientStops ramp(Finish finish)
 {
@@ -592,144 +433,6 @@ void drawCastShadow(QPainter &painter, const QPainterPath &caster, const QPainte
     inLayer(painter, {{onto}}, {caster},
             [&](QPainter &p) { castShadow(p, caster, reach, strength, tint); },
             QPainter::CompositionMode_Multiply);
-}
-
-void drawChain(QPainter &painter, const QLineF &axis, int links, const ChainStyle &style)
-{
-    if (links < 1)
-        return;
-    const ChainLayout layout = layOut(axis, links, style);
-    painter.save();
-    painter.setTransform(chainFrame(axis), true);
-    if (style.diamonds) {
-        for (const QRectF &d : layout.diamonds)
-            drawDiamond(painter, d, Finish::Gold);
-        for (const QRectF &l : layout.links)
-            drawOvalLink(painter, l, style.thickness, style.finish);
-        if (style.shaded) {
-            // The wire throws a soft shadow on the diamonds' points.
-            for (qsizetype i = 0; i < layout.diamonds.size(); ++i) {
-                const QPainterPath upper = ovalRing(layout.links[i], style.thickness);
-                const QPainterPath lower = ovalRing(layout.links[i + 1], style.thickness);
-                inLayer(painter, {{diamond(layout.diamonds[i])}}, {upper, lower}, [&](QPainter &p) {
-                    castShadow(p, upper, style.thickness * 0.7, 0.7, shadowTint(Finish::Gold));
-                    castShadow(p, lower, style.thickness * 0.7, 0.7, shadowTint(Finish::Gold));
-                }, QPainter::CompositionMode_Multiply);
-            }
-        }
-    } else {
-        for (const QRectF &l : layout.links)
-            drawOvalLink(painter, l, style.thickness, style.finish);
-        for (qsizetype i = 0; i + 1 < layout.links.size(); ++i)
-            weave(painter, layout.links[i], layout.links[i + 1], style.thickness, style.finish,
-                  style.shaded);
-    }
-    painter.restore();
-}
-
-int linksToSpan(qreal length, const ChainStyle &style)
-{
-    // Each link's end reaches past the next link's wire, with a little air between.
-    const qreal pitch = style.link.height() - 2 * style.thickness - std::max<qreal>(2, style.thickness * 0.45);
-    if (pitch <= 0 || length <= style.link.height())
-        return 1;
-    return int(std::ceil((length - style.link.height()) / pitch)) + 1;
-}
-
-QList<QPointF> chainJoints(const QLineF &axis, int links, const ChainStyle &style)
-{
-    const ChainLayout layout = layOut(axis, links, style);
-    const QTransform frame = chainFrame(axis);
-    QList<QPointF> joints;
-    if (style.diamonds) {
-        for (const QRectF &d : layout.diamonds)
-            joints.append(frame.map(d.center()));
-        return joints;
-    }
-    for (qsizetype i = 0; i + 1 < layout.links.size(); ++i) {
-        const QPointF c = crossing(layout.links[i], layout.links[i + 1], style.thickness);
-        joints.append(frame.map(QPointF(-c.x(), c.y())));
-        joints.append(frame.map(c));
-    }
-    return joints;
-}
-
-void drawInterlocked(QPainter &painter, const QRectF &first, const QRectF &second,
-                     qreal thickness, Finish finish, bool shaded)
-{
-    const QLineF line(first.center(), second.center());
-    const QTransform frame = chainFrame(line);
-    // Both links in the frame that runs from first's centre to second's.
-    const qreal distance = line.length();
-    auto local = [](const QRectF &r, qreal y) {
-        return QRectF(-r.width() / 2, y - r.height() / 2, r.width(), r.height());
-    };
-    const QRectF a = local(first, 0);
-    const QRectF b = local(second, distance);
-    painter.save();
-    painter.setTransform(frame, true);
-    drawOvalLink(painter, a, thickness, finish);
-    drawOvalLink(painter, b, thickness, finish);
-    weave(painter, a, b, thickness, finish, shaded);
-    painter.restore();
-}
-
-void drawCheckerboard(QPainter &painter, const QRectF &area, qreal cell)
-{
-    painter.save();
-    painter.setClipRect(area, Qt::IntersectClip);
-    painter.fillRect(area, QColor::fromRgb(checkerWhite));
-    const int columns = int(std::ceil(area.width() / cell));
-    const int rows = int(std::ceil(area.height() / cell));
-    const QColor blue = QColor::fromRgb(checkerBlue);
-    for (int row = 0; row < rows; ++row) {
-        for (int column = (row + 1) % 2; column < columns; column += 2)
-            painter.fillRect(QRectF(area.left() + column * cell, area.top() + row * cell, cell, cell),
-                             blue);
-    }
-    painter.restore();
-}
-
-void drawMarchingAnts(QPainter &painter, const QPainterPath &outline)
-{
-    painter.save();
-    // Crisp single pixels, as a paint program draws its selection.
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Qt::white, 1));
-    painter.drawPath(outline);
-    QPen dashes(Qt::black, 1, Qt::CustomDashLine, Qt::FlatCap);
-    dashes.setDashPattern({4, 4});
-    painter.setPen(dashes);
-    painter.drawPath(outline);
-    painter.restore();
-}
-
-void drawArrow(QPainter &painter, QPointF tail, QPointF tip, qreal width)
-{
-    const QLineF line(tail, tip);
-    const qreal length = line.length();
-    if (length <= 0)
-        return;
-    const qreal headLength = std::min(width * 4.2, length * 0.6);
-    const qreal headHalf = width * 2.2;
-    QPainterPath arrow;
-    arrow.moveTo(0, -width / 2);
-    arrow.lineTo(length - headLength, -width / 2);
-    arrow.lineTo(length - headLength, -headHalf);
-    arrow.lineTo(length, 0);
-    arrow.lineTo(length - headLength, headHalf);
-    arrow.lineTo(length - headLength, width / 2);
-    arrow.lineTo(0, width / 2);
-    arrow.closeSubpath();
-
-    painter.save();
-    painter.translate(tail);
-    painter.rotate(-line.angle());
-    painter.setPen(QPen(QColor(0, 0, 0, 200), 1.6, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-    painter.setBrush(Qt::white);
-    painter.drawPath(arrow);
-    painter.restore();
 }
 
 } // namespace Metal

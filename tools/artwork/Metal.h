@@ -12,13 +12,12 @@
 
 class QPainter;
 
-// Painting pieces shared by the pictures: polished metal as a paint program's
-// inner-bevel filter makes it, lit from the top left, chain links built from
-// it, and the marks of a paint program's canvas (the transparency
-// checkerboard, the dashed selection outline). Everything is drawn in the
-// painter's coordinates and honours its transform; the bevel shading is
-// computed in device pixels, so rotated or scaled links stay crisp and their
-// light still comes from the top left of the picture.
+// Polished metal as a paint program's inner-bevel filter makes it, lit from
+// the top left, the link shapes cut from it, and the airbrushed shadows it
+// throws. Everything is drawn in the painter's coordinates and honours its
+// transform; the bevel shading is computed in device pixels, so rotated or
+// scaled links stay crisp and their light still comes from the top left of
+// the picture. Chains of links are in Chain.h.
 namespace Metal {
 
 enum class Finish {
@@ -71,51 +70,6 @@ void drawAirbrush(QPainter &painter, const QRectF &spot, qreal strength = 0.85);
 QColor shadowTint(Finish finish);
 void drawCastShadow(QPainter &painter, const QPainterPath &caster, const QPainterPath &onto,
                     qreal reach, qreal strength = 0.85, const QColor &tint = QColor(0, 0, 0));
-
-struct ChainStyle {
-    QSizeF link {46, 76};  // one oval link: width across the chain, length along it
-    qreal thickness = 9;   // of the link's wire
-    Finish finish = Finish::Gold;
-    bool diamonds = false; // links kept apart by gold diamonds instead of interlocking
-    bool shaded = false;   // airbrushed shadows where the links meet
-};
-
-// A chain of `links` oval links face on, along axis: axis.p1() is the outer
-// end of the first link, axis.p2() that of the last, the links evenly spaced
-// between. Interlocked links (no diamonds) need their spacing shorter than the
-// link's length minus twice its thickness (see linksToSpan); each pair is
-// woven as drawInterlocked weaves it. Diamonds need the links spaced apart.
-void drawChain(QPainter &painter, const QLineF &axis, int links, const ChainStyle &style);
-
-// The fewest links that interlock snugly along a chain `length` long (from the
-// outer end of the first link to that of the last).
-int linksToSpan(qreal length, const ChainStyle &style);
-
-// Where the neighbouring links of that chain meet, in the painter's
-// coordinates: for interlocked links the two crossings of each pair (first
-// the one that lies on the picture's left when the chain hangs downwards),
-// with diamonds the centre of each diamond.
-QList<QPointF> chainJoints(const QLineF &axis, int links, const ChainStyle &style);
-
-// Two interlocked oval links, each cut back by a dark gap where the other
-// passes in front: with `second` hanging below `first`, first passes in front
-// at the crossing on the left, second at the one on the right. `shaded` adds
-// airbrushed shadows at both crossings.
-void drawInterlocked(QPainter &painter, const QRectF &first, const QRectF &second,
-                     qreal thickness, Finish finish = Finish::Gold, bool shaded = false);
-
-// The checkerboard a paint program shows through a transparent layer, cells
-// of `cell` pixels starting with checkerWhite at area's top left.
-inline constexpr QRgb checkerWhite = 0xffffffff;
-inline constexpr QRgb checkerBlue = 0xffc8d7f5;
-void drawCheckerboard(QPainter &painter, const QRectF &area, qreal cell = 8);
-
-// A selection outline: one-pixel black and white dashes ("marching ants").
-void drawMarchingAnts(QPainter &painter, const QPainterPath &outline);
-
-// A white arrow from tail to tip, its shaft `width` pixels wide, edged in
-// black so that it stands out on metal too.
-void drawArrow(QPainter &painter, QPointF tail, QPointF tip, qreal width = 4);
 
 } // namespace Metal
 

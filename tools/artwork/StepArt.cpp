@@ -1,5 +1,7 @@
 #include "StepArt.h"
 
+#include "Canvas.h"
+#include "Chain.h"
 #include "Lettering.h"
 #include "Metal.h"
 
@@ -61,27 +63,27 @@ qreal captionWidth(qreal size, const QString &text)
 
 void drawStep1(QPainter &painter)
 {
-    Metal::drawCheckerboard(painter, canvas);
+    Canvas::drawCheckerboard(painter, canvas);
     fillLayer(painter, ellipse(oval), orangeYellow);
-    Metal::drawMarchingAnts(painter, ellipse(oval));
+    Canvas::drawMarchingAnts(painter, ellipse(oval));
 }
 
 void drawStep2(QPainter &painter)
 {
-    Metal::drawCheckerboard(painter, canvas);
+    Canvas::drawCheckerboard(painter, canvas);
     fillLayer(painter, ellipse(oval), orangeYellow);
-    Metal::drawMarchingAnts(painter, ellipse(contracted));
+    Canvas::drawMarchingAnts(painter, ellipse(contracted));
 }
 
 void drawStep3(QPainter &painter)
 {
-    Metal::drawCheckerboard(painter, canvas);
+    Canvas::drawCheckerboard(painter, canvas);
     fillLayer(painter, Metal::ovalRing(oval, contraction), orangeYellow);
 }
 
 void drawStep4(QPainter &painter)
 {
-    Metal::drawCheckerboard(painter, canvas);
+    Canvas::drawCheckerboard(painter, canvas);
     QColor pale = orangeYellow;
     pale.setAlphaF(0.38f);
     fillLayer(painter, Metal::ovalRing(oval, contraction), pale);
@@ -102,7 +104,7 @@ void drawStep5(QPainter &painter)
     Metal::drawBarLink(painter, barLink);
 
     const QPointF joint(link.center().x(), link.bottom() - wire / 2);
-    Metal::drawArrow(painter, QPointF(200, 214), joint + QPointF(18, 8), 4);
+    Canvas::drawArrow(painter, QPointF(200, 214), joint + QPointF(18, 8), 4);
     const QString text = QStringLiteral("airbrushed shadow");
     caption(painter, QPointF(292 - captionWidth(22, text), 246), 22, text);
 }
@@ -138,7 +140,7 @@ void drawStep7(QPainter &painter)
     // Marks the shading of the second chain's first joint, on its left.
     const QLineF second(columns[1], top, columns[1], bottom);
     const QPointF joint = Metal::chainJoints(second, 4, shaded).first();
-    Metal::drawArrow(painter, QPointF(66, 38), joint + QPointF(-5, -4), 3);
+    Canvas::drawArrow(painter, QPointF(66, 38), joint + QPointF(-5, -4), 3);
     caption(painter, QPointF(12, 28), 19, QStringLiteral("airbrush here"));
 }
 

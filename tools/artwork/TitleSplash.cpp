@@ -1,5 +1,6 @@
 #include "TitleArt.h"
 
+#include "Chain.h"
 #include "Lettering.h"
 #include "Metal.h"
 #include "TitleKit.h"

@@ -1,6 +1,8 @@
 #include "Artwork.h"
+#include "PictureTable.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -13,12 +15,9 @@ int main(int argc, char *argv[])
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(dir);
 
-    static const char *names[] = {"icoMain", "picAuthorIcon", "picGroupLogo", "picIntro",
-                                  "picStep1", "picStep2", "picStep3", "picStep4",
-                                  "picStep5", "picStep6", "picStep7", "picSplash"};
-    for (int i = 0; i < PictureSlotCount; ++i) {
-        const QString file = dir + u'/' + QLatin1String(names[i]) + QStringLiteral(".png");
-        if (!Artwork::draw(PictureSlot(i)).save(file)) {
+    for (const PictureRow &row : PictureTable) {
+        const QString file = dir + u'/' + QFileInfo(QLatin1String(row.file)).completeBaseName() + QStringLiteral(".png");
+        if (!Artwork::draw(row.slot).save(file)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
             return 1;
         }

@@ -35,6 +35,7 @@ private slots:
 private:
     template <typename T> T *child(const char *name) { return form->findChild<T *>(QLatin1String(name)); }
 
+    Lesson *lesson = nullptr;
     Form1 *form = nullptr;
     qreal ratio = 1;
 };
@@ -98,8 +99,9 @@ int foreignPixels(const QImage &grab, const QImage &picture)
 
 void tst_DesktopHighDpi::initTestCase()
 {
-    form = new Form1(10ms);
-    loadForm(*form);
+    lesson = new Lesson(PictureStore::decode, 10ms);
+    form = &lesson->mainWindow();
+    loadForm(*lesson);
     QVERIFY(QTest::qWaitForWindowExposed(form));
     ratio = form->devicePixelRatioF();
     QVERIFY2(ratio > 1, "run with QT_SCALE_FACTOR=2");
@@ -107,7 +109,7 @@ void tst_DesktopHighDpi::initTestCase()
 
 void tst_DesktopHighDpi::cleanupTestCase()
 {
-    delete form;
+    delete lesson;
 }
 
 void tst_DesktopHighDpi::windowScalesAsOne()

@@ -256,6 +256,7 @@ void tst_PictureFormats::jpegLayout()
     QCOMPARE(be16(frame, 1), height);
     QCOMPARE(be16(frame, 3), width);
     QCOMPARE(u8(frame, 5), 3);
+    QCOMPARE(PictureStore::picture(slot).bitsPerPixel, 8u * 3u);
     const QByteArray components = frame.mid(6);
     QCOMPARE(components, QByteArray("\x01\x11\x00\x02\x11\x01\x03\x11\x01", 9));
 
@@ -379,6 +380,7 @@ void tst_PictureFormats::gifLayout()
     QCOMPARE(le16(gif.screen, 2), 31);
     QCOMPARE(u8(gif.screen, 4), 0x80 | (bits - 1) << 4 | (bits - 1));
     QCOMPARE(u8(gif.screen, 6), 0);
+    QCOMPARE(PictureStore::picture(slot).bitsPerPixel, unsigned(bits));
 
     // One image over the whole screen, no local table, no graphic control.
     QCOMPARE(gif.images.size(), 1);
@@ -392,6 +394,10 @@ void tst_PictureFormats::gifLayout()
     QVERIFY(!gif.extensions.contains(0xf9));
 
     QCOMPARE(gif.trailer, file.size() - 1 - trailing);
+    // Decoding stops at the trailer: what follows it changes nothing shown.
+    const QImage upToTrailer = QImage::fromData(file.left(gif.trailer + 1), "gif");
+    QVERIFY(!upToTrailer.isNull());
+    QCOMPARE(PictureStore::decode(slot), upToTrailer.convertToFormat(QImage::Format_RGB32));
 }
 
 void tst_PictureFormats::iconLayout()
@@ -420,6 +426,7 @@ void tst_PictureFormats::iconLayout()
     QCOMPARE(le32(info, 8), 64);
     QCOMPARE(le16(info, 12), 1);
     QCOMPARE(le16(info, 14), 4);
+    QCOMPARE(PictureStore::picture(PictureSlot::icoMain).bitsPerPixel, 4u);
     QCOMPARE(le32(info, 16), 0);
     QCOMPARE(le32(info, 32), 0);
 

@@ -1,53 +1,21 @@
 #include "Artwork.h"
+#include "MedianCut.h"
 #include "PictureStore.h"
 
 #include <QtTest>
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <set>
 
 Q_DECLARE_METATYPE(PictureSlot)
-Q_DECLARE_METATYPE(PictureFormat)
 
+// The embedded pictures against the drawings they were encoded from: each
+// file format keeps what the generator promises of it.
 namespace {
 
 constexpr int McuSize = 8;
-
-// Reads the stored alpha byte itself: pixel() would report 255 for any
-// RGB32 image, whatever the decoder left in memory.
-bool isOpaque(const QImage &image)
-{
-    for (int y = 0; y < image.height(); ++y) {
-        const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if (qAlpha(row[x]) != 255)
-                return false;
-        }
-    }
-    return true;
-}
-
-// The index of the colour nearest to `colour` by squared RGB distance, the
-// lowest index on a tie: how the pictures were reduced to their palettes.
-int nearestIndex(const QList<QRgb> &palette, QRgb colour)
-{
-    int best = 0;
-    int bestDistance = INT_MAX;
-    for (int i = 0; i < palette.size(); ++i) {
-        const int dr = qRed(palette[i]) - qRed(colour);
-        const int dg = qGreen(palette[i]) - qGreen(colour);
-        const int db = qBlue(palette[i]) - qBlue(colour);
-        const int distance = dr * dr + dg * dg + db * db;
-        if (distance < bestDistance) {
-            best = i;
-            bestDistance = distance;
-        }
-    }
-    return best;
-}
 
 // The drawn source with every pixel replaced by its nearest palette colour.
 QImage reduced(const QImage &source, const QList<QRgb> &palette)
@@ -55,7 +23,7 @@ QImage reduced(const QImage &source, const QList<QRgb> &palette)
     QImage image(source.size(), QImage::Format_RGB32);
     for (int y = 0; y < source.height(); ++y) {
         for (int x = 0; x < source.width(); ++x)
-            image.setPixel(x, y, palette[nearestIndex(palette, source.pixel(x, y))]);
+            image.setPixel(x, y, palette[MedianCut::nearest(palette, source.pixel(x, y))]);
     }
     return image;
 }
@@ -103,118 +71,19 @@ double chromaError(QRgb decoded, QRgb source)
 
 } // namespace
 
-class tst_PictureStore : public QObject
+class tst_PictureGen : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void assets_data();
-    void assets();
-    void allSlotsInTableOrder();
-    void decode_data();
-    void decode();
-    void introIsTheSameEverywhere();
     void gifMatchesReducedSource_data();
     void gifMatchesReducedSource();
-    void authorIconStopsAtTrailer();
     void iconHasFourColours();
     void jpegMatchesSource_data();
     void jpegMatchesSource();
 };
 
-void tst_PictureStore::assets_data()
-{
-    QTest::addColumn<PictureSlot>("slot");
-    QTest::addColumn<PictureFormat>("format");
-    QTest::addColumn<unsigned>("width");
-    QTest::addColumn<unsigned>("height");
-    QTest::addColumn<unsigned>("bitsPerPixel");
-
-    using enum PictureSlot;
-    using enum PictureFormat;
-    QTest::newRow("icoMain") << icoMain << Icon << 32u << 32u << 4u;
-    QTest::newRow("picAuthorIcon") << picAuthorIcon << Gif << 80u << 31u << 8u;
-    QTest::newRow("picGroupLogo") << picGroupLogo << Gif << 80u << 31u << 7u;
-    QTest::newRow("picIntro") << picIntro << Jpeg << 300u << 200u << 24u;
-    QTest::newRow("picStep1") << picStep1 << Jpeg << 300u << 300u << 24u;
-    QTest::newRow("picStep2") << picStep2 << Jpeg << 300u << 300u << 24u;
-    QTest::newRow("picStep3") << picStep3 << Jpeg << 300u << 300u << 24u;
-    QTest::newRow("picStep4") << picStep4 << Jpeg << 300u << 300u << 24u;
-    QTest::newRow("picStep5") << picStep5 << Jpeg << 300u << 300u << 24u;
-    QTest::newRow("picStep6") << picStep6 << Jpeg << 300u << 300u << 24u;
-    QTest::newRow("picStep7") << picStep7 << Jpeg << 300u << 300u << 24u;
-    QTest::newRow("picSplash") << picSplash << Jpeg << 300u << 400u << 24u;
-}
-
-void tst_PictureStore::assets()
-{
-    QFETCH(PictureSlot, slot);
-    QFETCH(PictureFormat, format);
-
-    const PictureAsset &asset = PictureStore::picture(slot);
-    QCOMPARE(asset.slot, slot);
-    QCOMPARE(asset.format, format);
-    QTEST(asset.width, "width");
-    QTEST(asset.height, "height");
-    QTEST(asset.bitsPerPixel, "bitsPerPixel");
-    QVERIFY(asset.bytes.size() > 100);
-    // Constant for the run: the same bytes in the same place every time.
-    QCOMPARE(PictureStore::picture(slot).bytes.data(), asset.bytes.data());
-
-    const QByteArray start(reinterpret_cast<const char *>(asset.bytes.data()), 6);
-    switch (format) {
-    case PictureFormat::Jpeg: QVERIFY(start.startsWith("\xff\xd8\xff")); break;
-    case PictureFormat::Gif: QCOMPARE(start, "GIF89a"); break;
-    case PictureFormat::Icon: QCOMPARE(start, QByteArray("\0\0\1\0\1\0", 6)); break;
-    }
-
-    // Every other picture is distinct.
-    for (PictureSlot other : PictureStore::allSlots()) {
-        const auto otherBytes = PictureStore::picture(other).bytes;
-        if (other != slot)
-            QVERIFY(!std::ranges::equal(otherBytes, asset.bytes));
-    }
-}
-
-void tst_PictureStore::allSlotsInTableOrder()
-{
-    const auto &order = PictureStore::allSlots();
-    QCOMPARE(order.size(), std::size_t(PictureSlotCount));
-    for (int i = 0; i < PictureSlotCount; ++i)
-        QCOMPARE(order[std::size_t(i)], PictureSlot(i));
-}
-
-void tst_PictureStore::decode_data()
-{
-    assets_data();
-}
-
-void tst_PictureStore::decode()
-{
-    QFETCH(PictureSlot, slot);
-    QFETCH(unsigned, width);
-    QFETCH(unsigned, height);
-
-    const int before = PictureStore::decodeCount();
-    PictureStore::picture(slot);
-    QCOMPARE(PictureStore::decodeCount(), before);
-
-    const QImage image = PictureStore::decode(slot);
-    QCOMPARE(PictureStore::decodeCount(), before + 1);
-    QCOMPARE(image.format(), QImage::Format_RGB32);
-    // The file's density (72 or 96 dpi) must not change the size shown.
-    QCOMPARE(image.size(), QSize(int(width), int(height)));
-    QCOMPARE(image.devicePixelRatio(), 1.0);
-    QVERIFY(isOpaque(image));
-}
-
-void tst_PictureStore::introIsTheSameEverywhere()
-{
-    // Picture1 at start and imgIntro later both decode the one picIntro.
-    QCOMPARE(PictureStore::decode(PictureSlot::picIntro), PictureStore::decode(PictureSlot::picIntro));
-}
-
-void tst_PictureStore::gifMatchesReducedSource_data()
+void tst_PictureGen::gifMatchesReducedSource_data()
 {
     QTest::addColumn<PictureSlot>("slot");
     QTest::addColumn<int>("colours");
@@ -222,7 +91,7 @@ void tst_PictureStore::gifMatchesReducedSource_data()
     QTest::newRow("picGroupLogo") << PictureSlot::picGroupLogo << 128;
 }
 
-void tst_PictureStore::gifMatchesReducedSource()
+void tst_PictureGen::gifMatchesReducedSource()
 {
     QFETCH(PictureSlot, slot);
 
@@ -240,19 +109,7 @@ void tst_PictureStore::gifMatchesReducedSource()
     }
 }
 
-void tst_PictureStore::authorIconStopsAtTrailer()
-{
-    const PictureAsset &asset = PictureStore::picture(PictureSlot::picAuthorIcon);
-    const qsizetype trailer = qsizetype(asset.bytes.size()) - 169 - 1;
-    QCOMPARE(asset.bytes[std::size_t(trailer)], 0x3b);
-    const QImage upToTrailer = QImage::fromData(
-        QByteArray(reinterpret_cast<const char *>(asset.bytes.data()), trailer + 1), "gif");
-    QVERIFY(!upToTrailer.isNull());
-    QCOMPARE(PictureStore::decode(PictureSlot::picAuthorIcon),
-             upToTrailer.convertToFormat(QImage::Format_RGB32));
-}
-
-void tst_PictureStore::iconHasFourColours()
+void tst_PictureGen::iconHasFourColours()
 {
     const QList<QRgb> four = {qRgb(0, 0, 0), qRgb(128, 128, 128), qRgb(192, 192, 192), qRgb(255, 255, 255)};
     const QImage expected = reduced(Artwork::draw(PictureSlot::icoMain), four);
@@ -269,7 +126,7 @@ void tst_PictureStore::iconHasFourColours()
     QCOMPARE(decoded, expected);
 }
 
-void tst_PictureStore::jpegMatchesSource_data()
+void tst_PictureGen::jpegMatchesSource_data()
 {
     QTest::addColumn<PictureSlot>("slot");
     using enum PictureSlot;
@@ -284,7 +141,7 @@ void tst_PictureStore::jpegMatchesSource_data()
     QTest::newRow("picSplash") << picSplash;
 }
 
-void tst_PictureStore::jpegMatchesSource()
+void tst_PictureGen::jpegMatchesSource()
 {
     QFETCH(PictureSlot, slot);
 
@@ -320,5 +177,5 @@ void tst_PictureStore::jpegMatchesSource()
              qPrintable(QStringLiteral("%1 pixels off colour").arg(smeared)));
 }
 
-QTEST_MAIN(tst_PictureStore)
-#include "tst_picturestore.moc"
+QTEST_MAIN(tst_PictureGen)
+#include "tst_picturegen.moc"

@@ -1,13 +1,13 @@
 #ifndef PICTUREBATCH_H
 #define PICTUREBATCH_H
 
-#include "PictureSlot.h"
+#include "PictureTable.h"
 
 #include <QImage>
 
 #include <array>
 #include <atomic>
-#include <initializer_list>
+#include <span>
 #include <thread>
 #include <vector>
 
@@ -18,7 +18,7 @@
 class PictureBatch final
 {
 public:
-    explicit PictureBatch(std::initializer_list<PictureSlot> wanted);
+    explicit PictureBatch(std::span<const PictureSlot> wanted);
 
     // Hands over the slot's decoded picture; the batch keeps no copy. A slot
     // that was not in the set, or was taken before, gives a null image.

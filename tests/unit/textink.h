@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <QString>
 #include <QWidget>
 
 #include <cstdlib>
@@ -15,11 +16,18 @@ struct TextInk {
     int inColour = 0; // lit pixels that are the colour at some strength
     int solid = 0;    // of those, pixels exactly the colour
     int other = 0;    // lit pixels of any other hue
-};
 
-// Every page's text has dozens of pixels at full strength; a darker shade of
-// the same hue has none.
-inline constexpr int ManySolidPixels = 20;
+    // A page's text in the colour: hundreds of lit pixels, dozens of them at
+    // full strength (a darker shade of the same hue has none), and nothing
+    // in another hue.
+    bool showsText() const { return inColour > 500 && solid > 20 && other == 0; }
+
+    QString counts() const
+    {
+        return QStringLiteral("%1 pixels in the colour, %2 of them solid, %3 in another hue")
+            .arg(inColour).arg(solid).arg(other);
+    }
+};
 
 // `skip` leaves out an area, such as a caret, that is not text.
 inline TextInk textInk(QWidget *widget, QRgb colour, const QRect &skip = {})

@@ -61,7 +61,6 @@ class RecordingSplashView final : public SplashView
 public:
     explicit RecordingSplashView(CallLog &log) : m_log(log) {}
 
-    void ensureLoaded() override { m_log.calls << QStringLiteral("ensureLoaded"); }
     void setTimerEnabled(bool enabled) override
     {
         m_log.calls << QStringLiteral("setTimerEnabled(%1)").arg(enabled);

@@ -1,7 +1,7 @@
 #ifndef SPLASHPROBE_H
 #define SPLASHPROBE_H
 
-#include "Form1.h"
+#include "Lesson.h"
 #include "frmSplash.h"
 
 #include <QApplication>
@@ -34,6 +34,17 @@ inline QByteArray runningTest()
 }
 
 } // namespace splashprobe
+
+// The splash card while one exists, shown or not, else null: it is destroyed
+// when it closes.
+inline frmSplash *liveSplash()
+{
+    for (QWidget *widget : QApplication::allWidgets()) {
+        if (auto *splash = qobject_cast<frmSplash *>(widget))
+            return splash;
+    }
+    return nullptr;
+}
 
 inline frmSplash *modalSplash()
 {
@@ -97,19 +108,19 @@ inline void clickAwaySplashWhenUp(std::source_location where = std::source_locat
 }
 
 // Form_Load, whose wait the start-up splash's timer must end within SplashLimit.
-inline void loadForm(Form1 &form, std::source_location where = std::source_location::current())
+inline void loadForm(Lesson &lesson, std::source_location where = std::source_location::current())
 {
     QTimer deadline;
     deadline.setSingleShot(true);
-    QObject::connect(&deadline, &QTimer::timeout, &deadline, [&form, where] {
-        if (frmSplash *splash = form.splash().window()) {
+    QObject::connect(&deadline, &QTimer::timeout, &deadline, [where] {
+        if (frmSplash *splash = liveSplash()) {
             splashprobe::failAt(where, QStringLiteral("the start-up splash's timer had not closed it after %1 s")
                                            .arg(SplashLimit.count()));
             splash->done(QDialog::Rejected);
         }
     });
     deadline.start(SplashLimit);
-    form.load();
+    lesson.load();
 }
 
 #endif // SPLASHPROBE_H

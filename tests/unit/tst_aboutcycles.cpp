@@ -1,4 +1,5 @@
 #include "Form1.h"
+#include "PictureStore.h"
 #include "frmSplash.h"
 #include "splashprobe.h"
 
@@ -63,8 +64,9 @@ void tst_AboutCycles::fiveHundredAboutCycles()
     constexpr int WarmUp = 50;
     constexpr qint64 AllowedGrowth = 1024 * 1024;
 
-    Form1 form(10ms);
-    loadForm(form);
+    Lesson lesson(PictureStore::decode, 10ms);
+    Form1 &form = lesson.mainWindow();
+    loadForm(lesson);
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
     auto *button = form.findChild<QPushButton *>(QStringLiteral("cmdMorvane"));
@@ -89,7 +91,7 @@ void tst_AboutCycles::fiveHundredAboutCycles()
         if (QTest::currentTestFailed())
             return;
         QVERIFY2(wasUp, qPrintable(QStringLiteral("cycle %1").arg(cycle)));
-        QCOMPARE(form.splash().window(), nullptr);
+        QCOMPARE(liveSplash(), nullptr);
         QCOMPARE(QApplication::allWidgets().size(), widgetsBefore);
         if (cycle == WarmUp)
             residentAfterWarmUp = residentBytes();

@@ -4,8 +4,8 @@
 
 #include <utility>
 
-PictureBatch::PictureBatch(std::initializer_list<PictureSlot> wanted)
-    : m_wanted(wanted)
+PictureBatch::PictureBatch(std::span<const PictureSlot> wanted)
+    : m_wanted(wanted.begin(), wanted.end())
     , m_worker(&PictureBatch::decodeUnclaimed, this)
 {
 }

@@ -1,4 +1,5 @@
 #include "Form1.h"
+#include "PictureStore.h"
 #include "splashprobe.h"
 
 #include <QtTest>
@@ -24,19 +25,21 @@ private slots:
 private:
     QAccessibleInterface *accessible(const QString &objectName) const;
 
+    Lesson *lesson = nullptr;
     Form1 *form = nullptr;
 };
 
 void tst_DesktopAccessibility::initTestCase()
 {
-    form = new Form1(10ms);
-    loadForm(*form);
+    lesson = new Lesson(PictureStore::decode, 10ms);
+    form = &lesson->mainWindow();
+    loadForm(*lesson);
     QVERIFY(QTest::qWaitForWindowExposed(form));
 }
 
 void tst_DesktopAccessibility::cleanupTestCase()
 {
-    delete form;
+    delete lesson;
 }
 
 QAccessibleInterface *tst_DesktopAccessibility::accessible(const QString &objectName) const

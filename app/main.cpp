@@ -1,5 +1,6 @@
 #include "FontConfigLoader.h"
-#include "Form1.h"
+#include "Lesson.h"
+#include "PictureBatch.h"
 #include "StartupMessages.h"
 #include "version.h"
 
@@ -24,9 +25,12 @@ int main(int argc, char *argv[])
 
     // The controls measure their text from here on.
     fontConfig.wait();
-    // Second core: Form1's pictures. This one: Form1's controls. The
-    // constructor joins the two.
-    Form1 form;
-    form.load();
+
+    // Second core: Form1's pictures. This one: Form1's controls. Form1 takes
+    // its pictures once its controls stand; the first take joins the batch,
+    // so that every picture is decoded before Form_Load.
+    PictureBatch pictures(Form1::HeldPictures);
+    Lesson lesson([&pictures](PictureSlot slot) { return pictures.take(slot); });
+    lesson.load();
     return app.exec();
 }

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <mutex>
+
 // Holds back Qt's messages while the application object connects to the
 // window system. If that fails, Qt would print its plugin warnings and abort
 // with a core dump; instead the program says in one line that it cannot open
@@ -31,6 +33,9 @@ private:
         QByteArray function;
         QByteArray category;
         QString text;
+
+        // The context as Qt gave it; valid while this Held lives.
+        QMessageLogContext context() const;
     };
 
     static void handle(QtMsgType type, const QMessageLogContext &context, const QString &text);
@@ -38,6 +43,8 @@ private:
 
     const char *m_programName;
     QtMessageHandler m_previous;
+    // Qt's own threads may log while the platform connects.
+    std::mutex m_lock;
     QList<Held> m_held;
     bool m_released = false;
 };

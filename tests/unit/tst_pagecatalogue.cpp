@@ -119,7 +119,8 @@ void tst_PageCatalogue::textsArePlainLatin1()
         for (std::string_view piece : page.fragments)
             QVERIFY(!piece.empty());
     }
-    QCOMPARE(int(PageCatalogue::pages().size()), PageCount);
+    // The intro, seven steps and the greetings.
+    QCOMPARE(PageCatalogue::pages().size(), std::size_t(9));
 }
 
 void tst_PageCatalogue::step4JoinsSemiTransparent()

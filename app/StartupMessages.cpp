@@ -1,0 +1,98 @@
+#include "StartupMessages.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+
+namespace {
+
+// The handler a message reaches; set while messages are held. Guarded by
+// activeLock, since a thread may be inside handle() while release() runs.
+std::mutex activeLock;
+StartupMessages *active = nullptr;
+// Where messages go once they are no longer held.
+QtMessageHandler passOn = nullptr;
+
+// A null context field stays null: Qt prints no category where there was none.
+const char *orNull(const QByteArray &field)
+{
+    return field.isNull() ? nullptr : field.constData();
+}
+
+} // namespace
+
+QMessageLogContext StartupMessages::Held::context() const
+{
+    return QMessageLogContext(orNull(file), line, orNull(function), orNull(category));
+}
+
+StartupMessages::StartupMessages(const char *programName)
+    : m_programName(programName)
+{
+    const std::scoped_lock lock(activeLock);
+    active = this;
+    m_previous = qInstallMessageHandler(&StartupMessages::handle);
+    passOn = m_previous;
+}
+
+StartupMessages::~StartupMessages()
+{
+    release();
+}
+
+void StartupMessages::release()
+{
+    QList<Held> held;
+    {
+        const std::scoped_lock lock(activeLock, m_lock);
+        if (m_released)
+            return;
+        m_released = true;
+        qInstallMessageHandler(m_previous);
+        active = nullptr;
+        held = std::exchange(m_held, {});
+    }
+    // Outside the lock: the handler passed to may itself log.
+    for (const Held &message : std::as_const(held))
+        m_previous(message.type, message.context(), message.text);
+}
+
+void StartupMessages::handle(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    std::unique_lock lock(activeLock);
+    StartupMessages *self = active;
+    if (!self) {
+        // Released while this message was on its way: it goes where the
+        // messages after it go.
+        lock.unlock();
+        passOn(type, context, text);
+        return;
+    }
+    const std::scoped_lock heldLock(self->m_lock);
+    lock.unlock();
+    self->m_held.append({type, QByteArray(context.file), context.line,
+                         QByteArray(context.function), QByteArray(context.category), text});
+    if (type == QtFatalMsg)
+        self->cannotOpenWindow();
+}
+
+void StartupMessages::cannotOpenWindow() const
+{
+    // The platform plugins say why before they give up: xcb "could not
+    // connect to display", wayland "Failed to create wl_display".
+    bool noDisplay = false;
+    for (const Held &held : m_held) {
+        if (held.text.contains(QLatin1String("connect to display"), Qt::CaseInsensitive)
+            || held.text.contains(QLatin1String("wl_display")))
+            noDisplay = true;
+    }
+    std::fprintf(stderr, "%s: cannot open a window: %s\n", m_programName,
+                 noDisplay ? "no display to connect to" : "no window system could be started");
+    // Then Qt's own explanation, as Qt words it: which plugin failed or was
+    // missing, and which ones there are.
+    for (const Held &held : m_held)
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(held.type, held.context(), held.text)));
+    std::fflush(stderr);
+    // Not abort(): a missing display is the user's situation, not a crash.
+    std::_Exit(1);
+}

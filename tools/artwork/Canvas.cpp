@@ -1,0 +1,68 @@
+#include "Canvas.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace Canvas {
+
+void drawCheckerboard(QPainter &painter, const QRectF &area, qreal cell)
+{
+    painter.save();
+    painter.setClipRect(area, Qt::IntersectClip);
+    painter.fillRect(area, QColor::fromRgb(checkerWhite));
+    const int columns = int(std::ceil(area.width() / cell));
+    const int rows = int(std::ceil(area.height() / cell));
+    const QColor blue = QColor::fromRgb(checkerBlue);
+    for (int row = 0; row < rows; ++row) {
+        for (int column = (row + 1) % 2; column < columns; column += 2)
+            painter.fillRect(QRectF(area.left() + column * cell, area.top() + row * cell, cell, cell),
+                             blue);
+    }
+    painter.restore();
+}
+
+void drawMarchingAnts(QPainter &painter, const QPainterPath &outline)
+{
+    painter.save();
+    // Crisp single pixels, as a paint program draws its selection.
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawPath(outline);
+    QPen dashes(Qt::black, 1, Qt::CustomDashLine, Qt::FlatCap);
+    dashes.setDashPattern({4, 4});
+    painter.setPen(dashes);
+    painter.drawPath(outline);
+    painter.restore();
+}
+
+void drawArrow(QPainter &painter, QPointF tail, QPointF tip, qreal width)
+{
+    const QLineF line(tail, tip);
+    const qreal length = line.length();
+    if (length <= 0)
+        return;
+    const qreal headLength = std::min(width * 4.2, length * 0.6);
+    const qreal headHalf = width * 2.2;
+    QPainterPath arrow;
+    arrow.moveTo(0, -width / 2);
+    arrow.lineTo(length - headLength, -width / 2);
+    arrow.lineTo(length - headLength, -headHalf);
+    arrow.lineTo(length, 0);
+    arrow.lineTo(length - headLength, headHalf);
+    arrow.lineTo(length - headLength, width / 2);
+    arrow.lineTo(0, width / 2);
+    arrow.closeSubpath();
+
+    painter.save();
+    painter.translate(tail);
+    painter.rotate(-line.angle());
+    painter.setPen(QPen(QColor(0, 0, 0, 200), 1.6, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    painter.setBrush(Qt::white);
+    painter.drawPath(arrow);
+    painter.restore();
+}
+
+} // namespace Canvas

@@ -1,0 +1,30 @@
+#ifndef CANVAS_H
+#define CANVAS_H
+
+#include <QPainterPath>
+#include <QPointF>
+#include <QRectF>
+#include <QRgb>
+
+class QPainter;
+
+// The marks of a paint program's canvas in the step pictures, drawn in the
+// painter's coordinates.
+namespace Canvas {
+
+// The checkerboard a paint program shows through a transparent layer, cells
+// of `cell` pixels starting with checkerWhite at area's top left.
+inline constexpr QRgb checkerWhite = 0xffffffff;
+inline constexpr QRgb checkerBlue = 0xffc8d7f5;
+void drawCheckerboard(QPainter &painter, const QRectF &area, qreal cell = 8);
+
+// A selection outline: one-pixel black and white dashes ("marching ants").
+void drawMarchingAnts(QPainter &painter, const QPainterPath &outline);
+
+// A white arrow from tail to tip, its shaft `width` pixels wide, edged in
+// black so that it stands out on metal too.
+void drawArrow(QPainter &painter, QPointF tail, QPointF tip, qreal width = 4);
+
+} // namespace Canvas
+
+#endif // CANVAS_H
