@@ -40,6 +40,8 @@ export LSAN_OPTIONS=${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$work/lsan.supp:
 export WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland
 # libwayland writes every request and event to stderr, each line stamped
 # "[milliseconds]"; anything else there is a message from the program or Qt.
+# It names an object "xdg_toplevel@15" up to 1.22 (Debian 12), "xdg_toplevel#15"
+# from 1.23 (Debian 13).
 export WAYLAND_DEBUG=client
 protocol='^\[ *[0-9]+\.[0-9]+\] '
 
@@ -48,14 +50,14 @@ protocol='^\[ *[0-9]+\.[0-9]+\] '
 # so the log is read in order.
 cards() {
     awk '
-        match($0, /get_toplevel\(new id xdg_toplevel@[0-9]+\)/) {
+        match($0, /get_toplevel\(new id xdg_toplevel[@#][0-9]+\)/) {
             id = substr($0, RSTART + 33, RLENGTH - 34); parent[id] = ""; title[id] = ""
         }
-        match($0, /xdg_toplevel@[0-9]+\.set_parent\(/) {
+        match($0, /xdg_toplevel[@#][0-9]+\.set_parent\(/) {
             id = substr($0, RSTART + 13, RLENGTH - 25)
-            p = $0; sub(/.*set_parent\(xdg_toplevel@/, "", p); sub(/\)$/, "", p); parent[id] = p
+            p = $0; sub(/.*set_parent\(xdg_toplevel[@#]/, "", p); sub(/\)$/, "", p); parent[id] = p
         }
-        match($0, /xdg_toplevel@[0-9]+\.set_title\(/) {
+        match($0, /xdg_toplevel[@#][0-9]+\.set_title\(/) {
             id = substr($0, RSTART + 13, RLENGTH - 24)
             t = $0; sub(/.*set_title\("/, "", t); sub(/"\)$/, "", t); title[id] = t
             if (t == "Form2") print (parent[id] == "" ? "none" : title[parent[id]])
@@ -69,7 +71,7 @@ main_up=
 for _ in $(seq 150); do
     kill -0 "$program_pid" 2>/dev/null || break
     if grep -q 'set_title("Vantrel Tutorial No. 3")' "$work/program.err" \
-        && sed -n '/set_title("Vantrel Tutorial No. 3")/,$p' "$work/program.err" | grep -q 'wl_surface@[0-9]*\.commit()'; then
+        && sed -n '/set_title("Vantrel Tutorial No. 3")/,$p' "$work/program.err" | grep -q 'wl_surface[@#][0-9]*\.commit()'; then
         main_up=yes
         break
     fi
@@ -85,7 +87,7 @@ $warnings"
 [ -n "$main_up" ] || fail "the main window did not come up within 15 seconds"
 # Closed by its timer: destroyed about five seconds after it was shown, with
 # no input at all.
-splash=$(grep -m 1 -oE 'xdg_toplevel@[0-9]+\.set_title\("Form2"\)' "$work/program.err" | cut -d. -f1)
+splash=$(grep -m 1 -oE 'xdg_toplevel[@#][0-9]+\.set_title\("Form2"\)' "$work/program.err" | cut -d. -f1)
 shown=$(grep -m 1 -E "$splash\\.set_title" "$work/program.err" | sed -E 's/^\[ *([0-9]+)\..*/\1/')
 closed=$(grep -m 1 -E "$splash\\.destroy\\(\\)" "$work/program.err" | sed -E 's/^\[ *([0-9]+)\..*/\1/')
 [ -n "$closed" ] || fail "the splash was never closed"
