@@ -25,6 +25,9 @@ using namespace std::chrono_literals;
 
 namespace {
 
+// A top that a row of window positions works out from the window's height.
+constexpr int CentredTop = -1;
+
 // A short auto-close for the start-up splash, so that load() returns quickly.
 constexpr auto QuickSplash = 10ms;
 
@@ -512,8 +515,9 @@ void tst_Form1::windowsOpenCentred_data()
 
     // Frames' top-left corners; the small screen stands right of the large
     // one. The main window is placed before its frame is known, so it centres
-    // as if it had none.
-    QTest::newRow("1024x768: both centred") << 0 << QPoint(221, 96) << QPoint(362, 184);
+    // as if it had none; its height holds the menu bar, 20 pixels high with
+    // Qt 6.4 and 22 with Qt 6.8, so a centred top is worked out from it.
+    QTest::newRow("1024x768: both centred") << 0 << QPoint(221, CentredTop) << QPoint(362, 184);
     QTest::newRow("640x480: main window's top kept on") << 1 << QPoint(1024 + 29, 0) << QPoint(1024 + 170, 40);
 }
 
@@ -531,6 +535,8 @@ void tst_Form1::windowsOpenCentred()
     form->setScreen(QGuiApplication::screens().at(screen));
     loadForm(*lesson);
     QVERIFY(QTest::qWaitForWindowExposed(form));
+    if (mainTopLeft.y() == CentredTop)
+        mainTopLeft.ry() = (form->screen()->availableGeometry().height() - form->height()) / 2;
     QCOMPARE(form->frameGeometry().topLeft(), mainTopLeft);
 
     // The card opens over its owner, on the owner's screen.
