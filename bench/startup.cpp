@@ -1,18 +1,23 @@
 // Start-up and memory of whole processes on the X server of $DISPLAY (Xvfb,
-// no window manager), the programs unchanged:
+// no window manager), the programs unchanged, with the fonts that fontconfig
+// finds in this environment:
 // - start-up: from starting the process to its first paint, seen as the
-//   pixels at the centre of the screen changing. The splash and the bare
-//   viewer are both centred there, and a Qt window shows nothing of its own
-//   until it has painted (it has no X background);
+//   pixels at the centre of the screen changing. The splash, the bare viewer
+//   and the same-job program's splash are all centred there, and a Qt window
+//   shows nothing of its own until it has painted (it has no X background);
+// - memory as the splash first paints: peak resident memory (VmHWM), read as
+//   soon as that first paint is seen;
 // - Form_Load: from starting the process to the program's own log line as
 //   Form_Load begins (category vantrel.windows), read through a pipe;
-// - memory: peak resident memory (VmHWM) once the main window is up, seen as
-//   the centre showing neither the empty screen nor the splash any more.
-// Each round runs ours and the floor one after the other, so that a busy
-// moment of the machine falls on both alike; a ratio is the median of the
+// - after the splash: from the centre no longer showing the splash to it
+//   showing the main window, and the peak resident memory once that is up.
+// Each round runs ours and the floors one after the other, so that a busy
+// moment of the machine falls on all alike; a ratio is the median of the
 // rounds' ratios.
 //
-//   bench_startup PROGRAM BARE_VIEWER
+//   bench_startup PROGRAM BARE_VIEWER SAME_JOB FONTS
+//
+// FONTS names the font set in the rows.
 
 #include "Figures.h"
 
@@ -40,7 +45,7 @@ extern char **environ;
 namespace {
 
 constexpr int StartUpRounds = 15; // the first one a warm-up
-constexpr int MemoryRuns = 3;
+constexpr int MemoryRuns = 5;
 constexpr double LimitMs = 20000; // for anything a program should show
 
 [[noreturn]] void giveUp(const char *why)
@@ -108,17 +113,22 @@ double peakResidentMiB(pid_t pid)
     giveUp("no VmHWM in /proc/PID/status");
 }
 
-double firstPaintMs(const char *program, const ScreenCentre &centre, const QImage &empty)
+struct FirstPaint {
+    double ms;
+    double peakMiB;
+};
+
+FirstPaint firstPaint(const char *program, const ScreenCentre &centre, const QImage &empty)
 {
     const auto started = Figures::Clock::now();
     const pid_t pid = start(program);
     if (!centre.waitFor([&](const QImage &seen) { return seen != empty; }, LimitMs))
         giveUp("a program never painted at the centre of the screen");
-    const double ms = Figures::millisecondsSince(started);
+    const FirstPaint painted{Figures::millisecondsSince(started), peakResidentMiB(pid)};
     stop(pid);
     if (!centre.waitFor([&](const QImage &seen) { return seen == empty; }, 5000))
         giveUp("a window stayed on the screen after its program ended");
-    return ms;
+    return painted;
 }
 
 // From starting the program to its log line as Form_Load begins.
@@ -165,25 +175,35 @@ double formLoadMs(const char *program)
     return ms;
 }
 
-// Peak resident memory once the window that stays is up: for the program the
-// main window, after the start-up splash; for the bare viewer its picture.
-double peakOnceUp(const char *program, bool hasSplash, const ScreenCentre &centre, const QImage &empty)
+struct WindowUp {
+    double afterSplashMs; // from the splash going to the main window's first paint
+    double peakMiB;
+};
+
+// Peak resident memory once the window that stays is up: for a program with
+// a splash the main window, after the splash; for the bare viewer its picture.
+WindowUp onceUp(const char *program, bool hasSplash, const ScreenCentre &centre, const QImage &empty)
 {
     const pid_t pid = start(program);
     if (!centre.waitFor([&](const QImage &seen) { return seen != empty; }, LimitMs))
         giveUp("a program never painted at the centre of the screen");
+    double afterSplashMs = 0;
     if (hasSplash) {
         usleep(100 * 1000);
         const QImage splash = centre.look();
+        if (!centre.waitFor([&](const QImage &seen) { return seen != splash; }, LimitMs))
+            giveUp("the splash never closed");
+        const auto closed = Figures::Clock::now();
         if (!centre.waitFor([&](const QImage &seen) { return seen != empty && seen != splash; }, LimitMs))
             giveUp("the main window never came up");
+        afterSplashMs = Figures::millisecondsSince(closed);
     }
     usleep(500 * 1000);
-    const double mib = peakResidentMiB(pid);
+    const WindowUp up{afterSplashMs, peakResidentMiB(pid)};
     stop(pid);
     if (!centre.waitFor([&](const QImage &seen) { return seen == empty; }, 5000))
         giveUp("a window stayed on the screen after its program ended");
-    return mib;
+    return up;
 }
 
 } // namespace
@@ -191,41 +211,65 @@ double peakOnceUp(const char *program, bool hasSplash, const ScreenCentre &centr
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
-    if (argc != 3)
-        giveUp("usage: bench_startup PROGRAM BARE_VIEWER");
+    if (argc != 5)
+        giveUp("usage: bench_startup PROGRAM BARE_VIEWER SAME_JOB FONTS");
     const char *program = argv[1];
     const char *bare = argv[2];
+    const char *sameJob = argv[3];
+    const std::string fonts = argv[4];
 
     const ScreenCentre centre(QGuiApplication::primaryScreen());
     const QImage empty = centre.look();
 
-    std::vector<double> programMs, bareMs, formLoadMsList, paintRatios, formLoadRatios;
+    std::vector<double> programMs, bareMs, sameJobMs, formLoadMsList, programMiB, bareMiB;
+    std::vector<double> bareRatios, sameJobRatios, formLoadRatios;
     for (int round = 0; round < StartUpRounds; ++round) {
-        const double p = firstPaintMs(program, centre, empty);
-        const double b = firstPaintMs(bare, centre, empty);
+        const FirstPaint p = firstPaint(program, centre, empty);
+        const FirstPaint b = firstPaint(bare, centre, empty);
+        const FirstPaint s = firstPaint(sameJob, centre, empty);
         const double f = formLoadMs(program);
         if (round == 0)
             continue;
-        programMs.push_back(p);
-        bareMs.push_back(b);
+        programMs.push_back(p.ms);
+        bareMs.push_back(b.ms);
+        sameJobMs.push_back(s.ms);
         formLoadMsList.push_back(f);
-        paintRatios.push_back(p / b);
-        formLoadRatios.push_back(f / b);
+        programMiB.push_back(p.peakMiB);
+        bareMiB.push_back(b.peakMiB);
+        bareRatios.push_back(p.ms / b.ms);
+        sameJobRatios.push_back(p.ms / s.ms);
+        formLoadRatios.push_back(f / b.ms);
     }
+    const std::string bareName = "bare viewer: one embedded JPEG, frameless";
+    const std::string sameJobName = "same-job program: main window built first, one thread";
     const double bareStartUp = Figures::median(bareMs);
-    Figures::ratioRow("Start-up: process start to the splash's first paint (Xvfb)",
-                      Figures::ms(Figures::median(programMs)), "bare viewer: one embedded JPEG, frameless",
-                      Figures::ms(bareStartUp), Figures::median(paintRatios), 1.15);
-    Figures::plainRow("Start-up: process start to Form_Load, the main window built with its pictures (Xvfb)",
+    Figures::ratioRow("Start-up, " + fonts + ": process start to the splash's first paint (Xvfb)",
+                      Figures::ms(Figures::median(programMs)), bareName, Figures::ms(bareStartUp),
+                      Figures::median(bareRatios), 1.15);
+    Figures::ratioRow("Start-up, " + fonts + ": the same, beside the same job done plainly",
+                      Figures::ms(Figures::median(programMs)), sameJobName,
+                      Figures::ms(Figures::median(sameJobMs)), Figures::median(sameJobRatios), 0.8);
+    Figures::plainRow("Start-up, " + fonts + ": process start to Form_Load, the main window built with its pictures",
                       Figures::ms(Figures::median(formLoadMsList)), "bare viewer's first paint",
                       Figures::ms(bareStartUp), Figures::median(formLoadRatios));
+    Figures::differenceRow("Peak resident memory, " + fonts + ", as the splash first paints",
+                           Figures::median(programMiB), "bare viewer, as its picture first paints",
+                           Figures::median(bareMiB), 9, "MiB");
 
-    std::vector<double> programMiB, bareMiB;
+    std::vector<double> afterSplashMs, sameJobAfterSplashMs, afterSplashRatios, upMiB, bareUpMiB;
     for (int run = 0; run < MemoryRuns; ++run) {
-        programMiB.push_back(peakOnceUp(program, true, centre, empty));
-        bareMiB.push_back(peakOnceUp(bare, false, centre, empty));
+        const WindowUp p = onceUp(program, true, centre, empty);
+        const WindowUp s = onceUp(sameJob, true, centre, empty);
+        afterSplashMs.push_back(p.afterSplashMs);
+        sameJobAfterSplashMs.push_back(s.afterSplashMs);
+        afterSplashRatios.push_back(p.afterSplashMs / s.afterSplashMs);
+        upMiB.push_back(p.peakMiB);
+        bareUpMiB.push_back(onceUp(bare, false, centre, empty).peakMiB);
     }
-    Figures::differenceRow("Peak resident memory, main window up", Figures::median(programMiB),
-                           "bare viewer, picture shown", Figures::median(bareMiB), 8, "MiB");
+    Figures::plainRow("After the splash, " + fonts + ": the splash going to the main window's first paint",
+                      Figures::ms(Figures::median(afterSplashMs)), sameJobName,
+                      Figures::ms(Figures::median(sameJobAfterSplashMs)), Figures::median(afterSplashRatios));
+    Figures::differenceRow("Peak resident memory, " + fonts + ", main window up", Figures::median(upMiB),
+                           "bare viewer, picture shown", Figures::median(bareUpMiB), 8, "MiB");
     return 0;
 }
