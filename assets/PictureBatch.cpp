@@ -2,12 +2,22 @@
 
 #include "PictureStore.h"
 
+#include <QImageReader>
+
 #include <utility>
 
 PictureBatch::PictureBatch(std::initializer_list<PictureSlot> wanted)
     : m_wanted(wanted)
-    , m_worker(&PictureBatch::decodeUnclaimed, this)
 {
+#if defined(__MINGW32__)
+    // MinGW's runtime can crash as a thread ends that has used a thread_local
+    // with a destructor: one start of the program in twelve did, as this
+    // batch's thread ended. Qt keeps its regular expressions' JIT stack in
+    // one, and the first thread to look for the image readers uses regular
+    // expressions; the calling thread looks first, so the batch's never does.
+    QImageReader::supportedImageFormats();
+#endif
+    m_worker = std::jthread(&PictureBatch::decodeUnclaimed, this);
 }
 
 void PictureBatch::decodeUnclaimed()
