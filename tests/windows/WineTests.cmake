@@ -4,23 +4,31 @@
 # installed, used and uninstalled, and the executable's resources are read
 # back. All run on one private Xvfb with openbox and a private Wine prefix
 # (fixture "wine"), one at a time, since they share its desktop.
-get_property(unit_tests DIRECTORY PROPERTY TESTS)
-set(session ${CMAKE_CURRENT_BINARY_DIR}/windows/session)
+set(VANTREL_WINE_SESSION ${CMAKE_CURRENT_BINARY_DIR}/windows/session)
 
-# Wine hands a program the host's QT_ variables only under a WINE prefix. Qt
-# for Windows has no offscreen platform: the tests' windows open on the
-# private desktop through Qt's Windows platform, as on Windows.
-foreach(test IN LISTS unit_tests)
-    get_test_property(${test} ENVIRONMENT environment)
-    if(NOT environment)
-        set(environment)
-    endif()
-    list(FILTER environment EXCLUDE REGEX "^(XDG_RUNTIME_DIR|QT_QPA_PLATFORM)=")
-    list(TRANSFORM environment REPLACE "^QT_" "WINEQT_")
-    set_tests_properties(${test} PROPERTIES
-        ENVIRONMENT "${environment};VANTREL_WINE_SESSION=${session}"
-        FIXTURES_REQUIRED wine)
-endforeach()
+# Runs the tests defined so far in the calling folder under Wine. Wine hands a
+# program the host's QT_ variables only under a WINE prefix. Qt for Windows
+# has no offscreen platform: the tests' windows open on the private desktop
+# through Qt's Windows platform, as on Windows.
+function(vantrel_run_tests_under_wine)
+    get_property(tests DIRECTORY PROPERTY TESTS)
+    foreach(test IN LISTS tests)
+        get_test_property(${test} ENVIRONMENT environment)
+        if(NOT environment)
+            set(environment)
+        endif()
+        list(FILTER environment EXCLUDE REGEX "^(XDG_RUNTIME_DIR|QT_QPA_PLATFORM)=")
+        list(TRANSFORM environment REPLACE "^QT_" "WINEQT_")
+        set_tests_properties(${test} PROPERTIES
+            ENVIRONMENT "${environment};VANTREL_WINE_SESSION=${VANTREL_WINE_SESSION}"
+            FIXTURES_REQUIRED wine
+            RESOURCE_LOCK wine_desktop
+            LABELS windows
+            SKIP_RETURN_CODE 77)
+    endforeach()
+endfunction()
+vantrel_run_tests_under_wine()
+set(session ${VANTREL_WINE_SESSION})
 
 add_test(NAME windows_wine_start
     COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/wine-session start ${session}
@@ -50,12 +58,13 @@ set_tests_properties(windows_installed_program PROPERTIES FIXTURES_REQUIRED "win
 set_tests_properties(windows_uninstall PROPERTIES FIXTURES_CLEANUP installed FIXTURES_REQUIRED wine)
 set_tests_properties(windows_install windows_installed_program windows_uninstall PROPERTIES
     ENVIRONMENT VANTREL_WINE_SESSION=${session})
-set_tests_properties(${unit_tests} windows_install windows_installed_program windows_uninstall PROPERTIES
+set_tests_properties(windows_install windows_installed_program windows_uninstall PROPERTIES
     RESOURCE_LOCK wine_desktop)
 
 add_test(NAME windows_pe_resources
     COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/pe-resources $<TARGET_FILE:vantrel-tutorial3>
         ${PROJECT_SOURCE_DIR}/assets/icoMain.ico ${PROJECT_VERSION} ${CMAKE_CURRENT_BINARY_DIR}/windows/pe-resources)
 
-get_property(all_tests DIRECTORY PROPERTY TESTS)
-set_tests_properties(${all_tests} PROPERTIES LABELS windows SKIP_RETURN_CODE 77)
+set_tests_properties(windows_wine_start windows_wine_stop windows_package_build windows_install
+    windows_installed_program windows_uninstall windows_pe_resources PROPERTIES
+    LABELS windows SKIP_RETURN_CODE 77)
