@@ -32,8 +32,8 @@ private:
     std::atomic<std::size_t> m_nextUnclaimed = 0;
     // Each picture is written by the one thread that claimed it.
     std::array<QImage, PictureSlotCount> m_pictures;
-    // Last, so that it starts once the rest exists and is joined before the
-    // rest goes.
+    // Started once the rest exists, and last, so that it is joined before
+    // the rest goes.
     std::jthread m_worker;
 };
 

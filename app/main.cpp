@@ -5,6 +5,7 @@
 #include "version.h"
 
 #include <QApplication>
+#include <QImageReader>
 
 // Start-up keeps its order: the main window is built with all its pictures
 // decoded, then Form_Load shows the splash and waits for it, and only then is
@@ -29,6 +30,13 @@ int main(int argc, char *argv[])
     // Second core: Form1's pictures. This one: Form1's controls. Form1 takes
     // its pictures once its controls stand; the first take joins the batch,
     // so that every picture is decoded before Form_Load.
+#if VANTREL_SCAN_IMAGE_READERS_FIRST
+    // The first thread to look for Qt's image readers uses regular
+    // expressions, whose JIT stack Qt keeps in a thread_local; with MinGW a
+    // thread that ends holding one can crash. This thread looks first, so the
+    // decoding thread never does.
+    QImageReader::supportedImageFormats();
+#endif
     PictureBatch pictures(Form1::HeldPictures);
     Lesson lesson([&pictures](PictureSlot slot) { return pictures.take(slot); });
     lesson.load();

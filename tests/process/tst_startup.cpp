@@ -13,6 +13,7 @@ class tst_Startup : public QObject
 
 private slots:
     void splashThenMainWindow();
+    void startsRepeatedly();
 };
 
 namespace {
@@ -36,16 +37,22 @@ QList<LogLine> parse(const QByteArray &output)
     return lines;
 }
 
-} // namespace
-
-void tst_Startup::splashThenMainWindow()
+// Starts the program telling the life of its windows on standard error.
+void start(QProcess &program)
 {
-    QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("vantrel.windows.debug=true"));
     environment.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QStringLiteral("%{time process}|%{message}"));
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(VANTREL_PROGRAM), {});
+}
+
+} // namespace
+
+void tst_Startup::splashThenMainWindow()
+{
+    QProcess program;
+    start(program);
     QVERIFY2(program.waitForStarted(10000), qPrintable(program.errorString()));
 
     QByteArray said;
@@ -58,8 +65,12 @@ void tst_Startup::splashThenMainWindow()
     program.kill();
     QVERIFY(program.waitForFinished(10000));
 
-    // Nothing else is said: no warning of Qt's, nothing out of order.
-    const QList<LogLine> lines = parse(said);
+    // Nothing else is said: no warning of Qt's, nothing out of order. A run
+    // may name the messages that its platform is known to cause (Wine's).
+    QList<LogLine> lines = parse(said);
+    const QRegularExpression known(qEnvironmentVariable("VANTREL_KNOWN_MESSAGES"));
+    if (!known.pattern().isEmpty())
+        lines.removeIf([&](const LogLine &line) { return known.match(line.message).hasMatch(); });
     QStringList messages;
     for (const LogLine &line : lines)
         messages << line.message;
@@ -68,6 +79,30 @@ void tst_Startup::splashThenMainWindow()
                                     QStringLiteral("Form1 shown, text colour #00ffff")}));
     const qint64 splashUp = lines[2].ms - lines[1].ms;
     QVERIFY2(splashUp >= 5000 && splashUp <= 5100, qPrintable(QString::number(splashUp)));
+}
+
+// A fault as a thread ends strikes now and then: the picture-decoding thread
+// has come and gone once Form_Load begins, start after start.
+void tst_Startup::startsRepeatedly()
+{
+    for (int run = 1; run <= VANTREL_STARTS; ++run) {
+        QProcess program;
+        start(program);
+        QVERIFY2(program.waitForStarted(10000), qPrintable(program.errorString()));
+        QByteArray said;
+        const auto loaded = [&] {
+            said += program.readAllStandardError();
+            return said.contains("Form_Load") || program.state() == QProcess::NotRunning;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(loaded(), 15000);
+        QVERIFY2(said.contains("Form_Load"),
+                 qPrintable(QStringLiteral("start %1 ended before Form_Load, status %2: %3")
+                                .arg(run)
+                                .arg(program.exitCode())
+                                .arg(QString::fromLocal8Bit(said))));
+        program.kill();
+        QVERIFY(program.waitForFinished(10000));
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_Startup)
