@@ -27,9 +27,6 @@ int main(int argc, char *argv[])
     // The controls measure their text from here on.
     fontConfig.wait();
 
-    // Second core: Form1's pictures. This one: Form1's controls. Form1 takes
-    // its pictures once its controls stand; the first take joins the batch,
-    // so that every picture is decoded before Form_Load.
 #if VANTREL_SCAN_IMAGE_READERS_FIRST
     // The first thread to look for Qt's image readers uses regular
     // expressions, whose JIT stack Qt keeps in a thread_local; with MinGW a
@@ -37,6 +34,10 @@ int main(int argc, char *argv[])
     // decoding thread never does.
     QImageReader::supportedImageFormats();
 #endif
+
+    // Second core: Form1's pictures. This one: Form1's controls. Form1 takes
+    // its pictures once its controls stand; the first take joins the batch,
+    // so that every picture is decoded before Form_Load.
     PictureBatch pictures(Form1::HeldPictures);
     Lesson lesson([&pictures](PictureSlot slot) { return pictures.take(slot); });
     lesson.load();
