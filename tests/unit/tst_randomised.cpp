@@ -42,7 +42,10 @@ constexpr auto TimedSplash = 30ms;
 constexpr auto UntimedSplash = 60s;
 
 // How long a settled state may take to arrive, e.g. a timer running out.
-constexpr qint64 SettleLimitMs = 5000;
+// Under Wine each hidden window waits for the window manager's word, which a
+// busy machine delays: its harness allows more there.
+const qint64 SettleLimitMs = qEnvironmentVariableIsSet("VANTREL_SETTLE_LIMIT_MS")
+    ? qEnvironmentVariableIntValue("VANTREL_SETTLE_LIMIT_MS") : 5000;
 
 constexpr QRgb CyanInk = qRgb(0, 255, 255);
 constexpr QRgb YellowInk = qRgb(255, 255, 0);
