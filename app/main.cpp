@@ -1,4 +1,3 @@
-#include "FontConfigLoader.h"
 #include "Lesson.h"
 #include "PictureBatch.h"
 #include "StartupMessages.h"
@@ -7,14 +6,15 @@
 #include <QApplication>
 #include <QImageReader>
 
-// Start-up keeps its order: the main window is built with all its pictures
-// decoded, then Form_Load shows the splash and waits for it, and only then is
-// the main window shown. What can go on at the same time runs on the second
-// core, and each worker is joined before its work is used.
+// Start-up puts the splash card on the screen first, with nothing before it
+// that the card does not show: the application, then the card, which decodes
+// its own picture. The main window, its eleven pictures and Qt's font
+// database (filled as the text box is made) come after the card's first
+// paint, in the five seconds it waits; the main window appears only once the
+// card has closed, complete. A card closed before the window is built waits
+// for it, a matter of milliseconds.
 int main(int argc, char *argv[])
 {
-    // Second core: the font configuration. This one: the window system.
-    FontConfigLoader fontConfig;
     StartupMessages startup(AppInfo::Name);
     QApplication app(argc, argv);
     startup.release();
@@ -24,9 +24,6 @@ int main(int argc, char *argv[])
     // Wayland finds the window's icon through the desktop entry of this name.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(AppInfo::DesktopFileName));
 
-    // The controls measure their text from here on.
-    fontConfig.wait();
-
 #if VANTREL_SCAN_IMAGE_READERS_FIRST
     // The first thread to look for Qt's image readers uses regular
     // expressions, whose JIT stack Qt keeps in a thread_local; with MinGW a
@@ -35,11 +32,13 @@ int main(int argc, char *argv[])
     QImageReader::supportedImageFormats();
 #endif
 
-    // Second core: Form1's pictures. This one: Form1's controls. Form1 takes
-    // its pictures once its controls stand; the first take joins the batch,
-    // so that every picture is decoded before Form_Load.
-    PictureBatch pictures(Form1::HeldPictures);
-    Lesson lesson([&pictures](PictureSlot slot) { return pictures.take(slot); });
+    // Built after the card's first paint. Second core: the window's pictures.
+    // This one: its controls. The window takes its pictures once its
+    // controls stand; the first take joins the decoding thread.
+    Lesson lesson([] {
+        PictureBatch pictures(Form1::HeldPictures);
+        return std::make_unique<Form1>([&pictures](PictureSlot slot) { return pictures.take(slot); });
+    });
     lesson.load();
     return app.exec();
 }

@@ -82,7 +82,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
 
     // The start-up splash closes at once.
-    Lesson lesson(PictureStore::decode, 1ms);
+    Lesson lesson([] { return std::make_unique<Form1>(PictureStore::decode); }, 1ms);
     Form1 &form = lesson.mainWindow();
     lesson.load();
     waitUntilExposed(&form);

@@ -3,13 +3,19 @@
 #include "WindowLog.h"
 #include "WindowPlacement.h"
 
-Lesson::Lesson(const Form1::PictureSource &pictures, std::chrono::milliseconds splashAutoClose)
-    : m_form(pictures)
+Lesson::Lesson(MainWindowView::Builder buildMainWindow, std::chrono::milliseconds splashAutoClose)
+    : m_main([this, build = std::move(buildMainWindow)] { return wire(build()); })
     , m_splash(splashAutoClose)
-    , m_presenter(m_form, m_splash)
+    , m_presenter(m_main, m_splash)
 {
-    m_splash.setMainWindow(&m_form);
-    m_form.runProcedures(m_presenter);
+    m_splash.afterFirstPaint([this] { m_main.build(); });
+}
+
+std::unique_ptr<Form1> Lesson::wire(std::unique_ptr<Form1> window)
+{
+    window->runProcedures(m_presenter);
+    m_splash.setMainWindow(window.get());
+    return window;
 }
 
 void Lesson::load()
@@ -17,6 +23,7 @@ void Lesson::load()
     qCDebug(lcWindows, "Form_Load");
     m_presenter.Form_Load();
 
-    WindowPlacement::place(&m_form);
-    m_form.show();
+    Form1 &window = m_main.window();
+    WindowPlacement::place(&window);
+    window.show();
 }

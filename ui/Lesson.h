@@ -1,7 +1,7 @@
 #ifndef LESSON_H
 #define LESSON_H
 
-#include "Form1.h"
+#include "MainWindowView.h"
 #include "PagePresenter.h"
 #include "SplashWindowView.h"
 
@@ -13,23 +13,25 @@
 class Lesson final
 {
 public:
-    // The main window takes its pictures from `pictures` before this returns.
-    explicit Lesson(const Form1::PictureSource &pictures,
+    explicit Lesson(MainWindowView::Builder buildMainWindow,
                     std::chrono::milliseconds splashAutoClose = frmSplash::AutoCloseInterval);
 
     Lesson(const Lesson &) = delete;
     Lesson &operator=(const Lesson &) = delete;
 
     // Runs Form_Load, which waits for the start-up splash, then shows the
-    // main window in the centre of the screen.
+    // main window in the centre of the screen. The main window is built as
+    // soon as the splash has first painted, inside that wait.
     void load();
 
-    Form1 &mainWindow() { return m_form; }
+    Form1 &mainWindow() { return m_main.window(); }
 
 private:
+    std::unique_ptr<Form1> wire(std::unique_ptr<Form1> window);
+
     // In this order, so that the splash card, which the main window owns
     // while it is the About window, goes before the main window.
-    Form1 m_form;
+    MainWindowView m_main;
     SplashWindowView m_splash;
     PagePresenter m_presenter;
 };

@@ -5,6 +5,8 @@
 
 #include <QTimer>
 
+#include <utility>
+
 SplashWindowView::SplashWindowView(std::chrono::milliseconds autoClose)
     : m_autoClose(autoClose)
 {
@@ -35,8 +37,9 @@ void SplashWindowView::setTimerEnabled(bool enabled)
 void SplashWindowView::showModal()
 {
     ensureLoaded();
-    if (m_mainWindow)
-        m_window->introduce(m_mainWindow);
+    m_window->introduce(m_mainWindow);
+    if (m_afterFirstPaint)
+        QObject::connect(m_window, &frmSplash::firstPainted, m_window, std::exchange(m_afterFirstPaint, {}));
     // Every showing is a fresh window, centred on the screen.
     WindowPlacement::place(m_window);
     // Returns once the window has closed, whatever closed it; the dialog

@@ -7,6 +7,7 @@
 #include <QPointer>
 
 #include <chrono>
+#include <functional>
 
 // The program's one reference to the splash window. The window is made on
 // first use and destroyed when it closes; the next use makes a fresh one.
@@ -23,12 +24,17 @@ public:
     // owned by it; before, it is the start-up splash and has no owner.
     void setMainWindow(QWidget *mainWindow) { m_mainWindow = mainWindow; }
 
+    // Runs `work` once, inside the wait of the next showing, as soon as that
+    // card has first painted; not at all if the card closes before.
+    void afterFirstPaint(std::function<void()> work) { m_afterFirstPaint = std::move(work); }
+
 private:
     void ensureLoaded();
 
     std::chrono::milliseconds m_autoClose;
     QPointer<frmSplash> m_window;
     QPointer<QWidget> m_mainWindow;
+    std::function<void()> m_afterFirstPaint;
 };
 
 #endif // SPLASHWINDOWVIEW_H

@@ -3,9 +3,12 @@
 #include "PictureStore.h"
 #include "SystemColours.h"
 #include "WindowLog.h"
+#include "version.h"
 
 #include <QKeyEvent>
 #include <QPainter>
+
+#include <utility>
 
 frmSplash::frmSplash(std::chrono::milliseconds autoClose)
     : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint)
@@ -41,8 +44,8 @@ void frmSplash::introduce(QWidget *mainWindow)
 {
     // The title stays "Form2"; the name and the description are what a
     // screen reader says instead.
-    const QString program = mainWindow->windowTitle();
-    if (mainWindow->isVisible()) {
+    const QString program = QString::fromLatin1(AppInfo::ProductName);
+    if (mainWindow && mainWindow->isVisible()) {
         setParent(mainWindow, windowFlags());
         setAccessibleName(QStringLiteral("About %1").arg(program));
         setAccessibleDescription(QStringLiteral("Click, or press Escape, to close."));
@@ -57,6 +60,11 @@ void frmSplash::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
     painter.drawPixmap(0, 0, m_picture);
+    if (!std::exchange(m_painted, true)) {
+        // Queued: the painted pixels reach the window system once this
+        // returns, before the next event is taken.
+        QMetaObject::invokeMethod(this, &frmSplash::firstPainted, Qt::QueuedConnection);
+    }
 }
 
 void frmSplash::mouseReleaseEvent(QMouseEvent *event)

@@ -22,10 +22,15 @@ public:
     QTimer &Timer1() { return m_timer; }
 
     // Says what the card stands for, by the main window's state: the program
-    // itself while the main window is still hidden, else the program's About
-    // window, which the main window then owns, so that every window system
-    // keeps the card above it.
+    // itself while the main window is not yet built or still hidden, else the
+    // program's About window, which the main window then owns, so that every
+    // window system keeps the card above it.
     void introduce(QWidget *mainWindow);
+
+signals:
+    // Once, after the card's first paint has been handed to the window
+    // system: from here on, other work delays nothing a person sees.
+    void firstPainted();
 
 protected:
     void hideEvent(QHideEvent *event) override;
@@ -39,6 +44,7 @@ private:
 
     QPixmap m_picture;
     QTimer m_timer;
+    bool m_painted = false;
 };
 
 #endif // FRMSPLASH_H

@@ -1,3 +1,4 @@
+#include "storedwindow.h"
 #include "Form1.h"
 #include "PictureStore.h"
 #include "frmSplash.h"
@@ -64,7 +65,7 @@ void tst_AboutCycles::fiveHundredAboutCycles()
     constexpr int WarmUp = 50;
     constexpr qint64 AllowedGrowth = 1024 * 1024;
 
-    Lesson lesson(PictureStore::decode, 10ms);
+    Lesson lesson(mainWindowFromStore, 10ms);
     Form1 &form = lesson.mainWindow();
     loadForm(lesson);
     QVERIFY(QTest::qWaitForWindowExposed(&form));

@@ -1,3 +1,4 @@
+#include "storedwindow.h"
 #include "Form1.h"
 #include "PictureStore.h"
 #include "splashprobe.h"
@@ -31,7 +32,7 @@ private:
 
 void tst_DesktopAccessibility::initTestCase()
 {
-    lesson = new Lesson(PictureStore::decode, 10ms);
+    lesson = new Lesson(mainWindowFromStore, 10ms);
     form = &lesson->mainWindow();
     loadForm(*lesson);
     QVERIFY(QTest::qWaitForWindowExposed(form));

@@ -1,3 +1,4 @@
+#include "storedwindow.h"
 #include "Form1.h"
 #include "PictureStore.h"
 #include "frmSplash.h"
@@ -99,7 +100,7 @@ int foreignPixels(const QImage &grab, const QImage &picture)
 
 void tst_DesktopHighDpi::initTestCase()
 {
-    lesson = new Lesson(PictureStore::decode, 10ms);
+    lesson = new Lesson(mainWindowFromStore, 10ms);
     form = &lesson->mainWindow();
     loadForm(*lesson);
     QVERIFY(QTest::qWaitForWindowExposed(form));

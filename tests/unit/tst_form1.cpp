@@ -1,3 +1,4 @@
+#include "storedwindow.h"
 #include "Form1.h"
 #include "PageCatalogue.h"
 #include "PictureStore.h"
@@ -94,7 +95,7 @@ private:
 
 void tst_Form1::init()
 {
-    lesson = std::make_unique<Lesson>(PictureStore::decode, QuickSplash);
+    lesson = std::make_unique<Lesson>(mainWindowFromStore, QuickSplash);
     form = &lesson->mainWindow();
     loadForm(*lesson);
     QVERIFY(QTest::qWaitForWindowExposed(form));
@@ -530,7 +531,7 @@ void tst_Form1::windowsOpenCentred()
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
         QSKIP("the screens of known sizes are those of the offscreen platform");
     QCOMPARE(QGuiApplication::screens().size(), 2);
-    lesson = std::make_unique<Lesson>(PictureStore::decode, QuickSplash);
+    lesson = std::make_unique<Lesson>(mainWindowFromStore, QuickSplash);
     form = &lesson->mainWindow();
     form->setScreen(QGuiApplication::screens().at(screen));
     loadForm(*lesson);

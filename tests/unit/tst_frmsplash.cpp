@@ -1,3 +1,4 @@
+#include "storedwindow.h"
 #include "Form1.h"
 #include "PictureStore.h"
 #include "splashprobe.h"
@@ -8,6 +9,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QWindow>
@@ -21,6 +23,7 @@ class tst_frmSplash : public QObject
 private slots:
     void cleanup();
 
+    void startUpWaitsForTheSplash_data();
     void startUpWaitsForTheSplash();
     void timerClosesFiveSecondsAfterCreation();
     void clickClosesAtOnce();
@@ -38,34 +41,85 @@ void tst_frmSplash::cleanup()
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
+void tst_frmSplash::startUpWaitsForTheSplash_data()
+{
+    QTest::addColumn<bool>("clickAtFirstPaint");
+    QTest::newRow("closed by its timer") << false;
+    // Closed before the main window could be built: the close waits for it.
+    QTest::newRow("clicked as it first paints") << true;
+}
+
 void tst_frmSplash::startUpWaitsForTheSplash()
 {
-    Lesson lesson(PictureStore::decode, 300ms);
-    Form1 &form = lesson.mainWindow();
-    bool formHiddenWhileUp = false;
+    QFETCH(bool, clickAtFirstPaint);
+    Lesson lesson(mainWindowFromStore, 300ms);
     bool splashModal = false;
     bool owned = true;
     QString name;
+    QStringList atFirstPaint;
+    QStringList beforeClose;
+    // Seen by the application before the card paints.
+    class FirstPaint final : public QObject
+    {
+    public:
+        std::function<void(frmSplash *)> seen;
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (auto *splash = qobject_cast<frmSplash *>(watched); splash && event->type() == QEvent::Paint && seen)
+                std::exchange(seen, {})(splash);
+            return false;
+        }
+    } firstPaint;
+    // What the program holds besides the card: its windows, and whether
+    // they show, and its text boxes.
+    const auto others = [] {
+        QStringList names;
+        for (QWidget *w : QApplication::allWidgets()) {
+            if (w->isWindow() && !qobject_cast<frmSplash *>(w))
+                names << QString::fromLatin1(w->metaObject()->className()) + (w->isVisible() ? " shown" : "");
+            else if (qobject_cast<QPlainTextEdit *>(w))
+                names << QStringLiteral("QPlainTextEdit");
+        }
+        return names;
+    };
+    firstPaint.seen = [&](frmSplash *splash) {
+        atFirstPaint = others();
+        if (clickAtFirstPaint)
+            QTimer::singleShot(0, splash, [splash] { QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(150, 200)); });
+    };
+    qApp->installEventFilter(&firstPaint);
     whenSplashIsUp([&](frmSplash *splash) {
         splashModal = splash->windowModality() == Qt::ApplicationModal;
-        formHiddenWhileUp = !form.isVisible();
         // Nothing to stand above yet: the start-up splash has no owner.
         owned = splash->windowHandle()->transientParent() || splash->parentWidget();
         name = QAccessible::queryAccessibleInterface(splash)->text(QAccessible::Name);
-    }, QStringLiteral("its 300 ms timer"));
+        connect(splash, &QDialog::finished, splash, [&] { beforeClose = others(); });
+    }, clickAtFirstPaint ? QStringLiteral("a click at its first paint") : QStringLiteral("its 300 ms timer"));
     lesson.load();
+    qApp->removeEventFilter(&firstPaint);
 
     QVERIFY(splashModal);
-    QVERIFY(formHiddenWhileUp);
     QVERIFY(!owned);
     QCOMPARE(name, QStringLiteral("Vantrel Tutorial No. 3"));
+    // The card paints before anything it does not show exists; with time to
+    // spare, the main window is built while the card is still up, unseen.
+    QCOMPARE(atFirstPaint, QStringList());
+    QVERIFY2(!beforeClose.join(u' ').contains(QStringLiteral("shown")), qPrintable(beforeClose.join(u' ')));
+    if (!clickAtFirstPaint)
+        QVERIFY2(beforeClose.contains(QStringLiteral("Form1")), qPrintable(beforeClose.join(u' ')));
+    Form1 &form = lesson.mainWindow();
     QVERIFY(form.isVisible());
     QVERIFY(!form.findChild<frmSplash *>());
     QCOMPARE(liveSplash(), nullptr);
 
+    // The window as it always starts: the intro picture, an empty text box.
+    auto *picture = form.findChild<QLabel *>(QStringLiteral("Picture1"));
+    const QImage intro = PictureStore::decode(PictureSlot::picIntro).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(picture->grab(QRect(picture->contentsRect().topLeft(), intro.size())).toImage().convertToFormat(QImage::Format_RGB32), intro);
+    auto *text = form.findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+    QVERIFY(text->toPlainText().isEmpty());
     // Form_Load set light cyan: page 3, which keeps the colour, shows in it.
     form.findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-    auto *text = form.findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
     const TextInk ink = textInk(text->viewport(), qRgb(0, 255, 255));
     QVERIFY2(ink.showsText(), qPrintable(ink.counts()));
 }
@@ -127,7 +181,7 @@ void tst_frmSplash::aboutHasNoTimerAndStaysUntilClicked()
 {
     // With a 50 ms auto-close, a window still up after half a second has no
     // running timer.
-    Lesson lesson(PictureStore::decode, 50ms);
+    Lesson lesson(mainWindowFromStore, 50ms);
     Form1 &form = lesson.mainWindow();
     loadForm(lesson);
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -162,7 +216,7 @@ void tst_frmSplash::aboutHasNoTimerAndStaysUntilClicked()
 
 void tst_frmSplash::everyShowingIsAFreshWindow()
 {
-    Lesson lesson(PictureStore::decode, 10ms);
+    Lesson lesson(mainWindowFromStore, 10ms);
     Form1 &form = lesson.mainWindow();
     loadForm(lesson);
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -184,7 +238,7 @@ void tst_frmSplash::everyShowingIsAFreshWindow()
 
 void tst_frmSplash::mainWindowTakesNoInputWhileUp()
 {
-    Lesson lesson(PictureStore::decode, 10ms);
+    Lesson lesson(mainWindowFromStore, 10ms);
     Form1 &form = lesson.mainWindow();
     loadForm(lesson);
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -263,7 +317,7 @@ void tst_frmSplash::everyCloseEndsTheWait()
     QFETCH(QString, closing);
 
     // Only the start-up splash has its timer running.
-    Lesson lesson(PictureStore::decode, startUp && closing == QLatin1String("timer") ? 50ms : 60s);
+    Lesson lesson(mainWindowFromStore, startUp && closing == QLatin1String("timer") ? 50ms : 60s);
     Form1 &form = lesson.mainWindow();
     QPointer<frmSplash> closed;
     const auto closeIt = [&](frmSplash *splash) {

@@ -1,3 +1,4 @@
+#include "storedwindow.h"
 #include "Form1.h"
 #include "PageCatalogue.h"
 #include "PictureStore.h"
@@ -264,7 +265,7 @@ void EventDriver::playRun(int budget)
     note(m_timedStartUp ? QStringLiteral("new main window, start-up splash left to run out")
                         : QStringLiteral("new main window"));
 
-    Lesson lesson(PictureStore::decode, m_timedStartUp ? TimedSplash : UntimedSplash);
+    Lesson lesson(mainWindowFromStore, m_timedStartUp ? TimedSplash : UntimedSplash);
     Form1 &form = lesson.mainWindow();
     m_lesson = &lesson;
     m_form = &form;

@@ -1,0 +1,34 @@
+#ifndef MAINWINDOWVIEW_H
+#define MAINWINDOWVIEW_H
+
+#include "Form1.h"
+#include "MainView.h"
+
+#include <functional>
+#include <memory>
+
+// The program's main window, built when build() is called or on its first
+// use, whichever comes first: start-up builds it while the splash is up, and
+// a procedure that writes to it before then waits for it to be built.
+class MainWindowView final : public MainView
+{
+public:
+    using Builder = std::function<std::unique_ptr<Form1>()>;
+
+    explicit MainWindowView(Builder builder);
+    ~MainWindowView() override;
+
+    void build();
+    Form1 &window();
+
+    void setPicture(PictureSlot slot) override;
+    void setText(std::string_view latin1) override;
+    void setTextColour(Rgb colour) override;
+    void endProgram() override;
+
+private:
+    Builder m_builder;
+    std::unique_ptr<Form1> m_window;
+};
+
+#endif // MAINWINDOWVIEW_H
