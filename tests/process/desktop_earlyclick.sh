@@ -4,6 +4,9 @@
 # is complete, its first picture on the screen, and it works.
 #
 #   desktop_earlyclick.sh PROGRAM ASSETS WORK
+#
+# With VANTREL_WINE_SESSION set, PROGRAM is the Windows build, run under Wine
+# on that session's desktop (tests/windows/wine-session).
 set -euo pipefail
 
 program=$1 assets=$2 work=$3
@@ -17,14 +20,8 @@ fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
-for tool in Xvfb openbox xdotool xdpyinfo xwininfo xclip import compare; do
-    command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/bootstrap test installs it)"
-done
-
 rm -rf "$work"
 mkdir -p "$work"
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
 pids=()
 trap '[ -n "${KEEP:-}" ] || kill "${pids[@]}" 2>/dev/null || true' EXIT
 
@@ -37,32 +34,45 @@ wait_for() {
     done
 }
 
-# The server picks a free display itself and says which.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-wait_for 20 "Xvfb did not start (see $work/xvfb.log)" 'test -s "$work/display"'
-export DISPLAY=:$(cat "$work/display")
-wait_for 20 "Xvfb does not answer on $DISPLAY" 'xdpyinfo'
-# openbox names itself on the root window before it manages windows; the
-# command it runs once started says that it does.
-openbox --sm-disable --startup "touch $work/openbox-ready" >"$work/openbox.log" 2>&1 &
-pids+=($!)
-wait_for 20 "openbox did not start (see $work/openbox.log)" 'test -f "$work/openbox-ready"'
-
 log=$work/program.log
-QT_QPA_PLATFORM=xcb QT_LOGGING_RULES="vantrel.windows.debug=true" QT_MESSAGE_PATTERN="%{time process}|%{message}" \
-    "$program" 2>"$log" &
+if [ -n "${VANTREL_WINE_SESSION:-}" ]; then
+    [ ! -f "$VANTREL_WINE_SESSION/unusable" ] || skip "$(cat "$VANTREL_WINE_SESSION/unusable")"
+    # shellcheck source=/dev/null
+    . "$VANTREL_WINE_SESSION/environment"
+    WINEQT_LOGGING_RULES="vantrel.windows.debug=true" WINEQT_MESSAGE_PATTERN="%{time process}|%{message}" \
+        wine "$program" 2>"$log" &
+else
+    for tool in Xvfb openbox xdotool xdpyinfo xwininfo xclip import compare; do
+        command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/bootstrap test installs it)"
+    done
+    export XDG_RUNTIME_DIR=$work/runtime
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    # The server picks a free display itself and says which.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+    pids+=($!)
+    wait_for 20 "Xvfb did not start (see $work/xvfb.log)" 'test -s "$work/display"'
+    export DISPLAY=:$(cat "$work/display")
+    wait_for 20 "Xvfb does not answer on $DISPLAY" 'xdpyinfo'
+    # openbox names itself on the root window before it manages windows; the
+    # command it runs once started says that it does.
+    openbox --sm-disable --startup "touch $work/openbox-ready" >"$work/openbox.log" 2>&1 &
+    pids+=($!)
+    wait_for 20 "openbox did not start (see $work/openbox.log)" 'test -f "$work/openbox-ready"'
+    QT_QPA_PLATFORM=xcb QT_LOGGING_RULES="vantrel.windows.debug=true" QT_MESSAGE_PATTERN="%{time process}|%{message}" \
+        "$program" 2>"$log" &
+fi
 pid=$!
 pids+=($pid)
 
-said() { grep -c -- "|$1\$" "$log" || true; }
+# Windows' C runtime ends the lines with CR LF.
+said() { tr -d '\r' <"$log" | grep -c -- "|$1\$" || true; }
 visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
 
 # The click as soon as the card is there: a person quick off the mark.
 wait_for 20 "the splash never came" 'test -n "$(visible Form2)"'
 xdotool mousemove --window "$(visible Form2)" 150 200 click 1
 wait_for 10 "the click did not close the splash" 'test "$(said "frmSplash closed")" = 1'
-up=$(awk -F'|' '$2 == "frmSplash created" { made = $1 } $2 == "frmSplash closed" { printf "%d", ($1 - made) * 1000 }' "$log")
+up=$(tr -d '\r' <"$log" | awk -F'|' '$2 == "frmSplash created" { made = $1 } $2 == "frmSplash closed" { printf "%d", ($1 - made) * 1000 }')
 [ "$up" -lt 4000 ] || fail "the splash stayed $up ms: the click did not close it"
 
 wait_for 10 "the main window never showed" 'test -n "$(visible "$product")"'
