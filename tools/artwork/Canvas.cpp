@@ -7,6 +7,11 @@
 
 namespace Canvas {
 
+namespace {
+constexpr QRgb checkerWhite = 0xffffffff;
+constexpr QRgb checkerBlue = 0xffc8d7f5;
+} // namespace
+
 void drawCheckerboard(QPainter &painter, const QRectF &area, qreal cell)
 {
     painter.save();

@@ -166,15 +166,6 @@ void drawChain(QPainter &painter, const QLineF &axis, int links, const ChainStyl
     painter.restore();
 }
 
-int linksToSpan(qreal length, const ChainStyle &style)
-{
-    // Each link's end reaches past the next link's wire, with a little air between.
-    const qreal pitch = style.link.height() - 2 * style.thickness - std::max<qreal>(2, style.thickness * 0.45);
-    if (pitch <= 0 || length <= style.link.height())
-        return 1;
-    return int(std::ceil((length - style.link.height()) / pitch)) + 1;
-}
-
 QList<QPointF> chainJoints(const QLineF &axis, int links, const ChainStyle &style)
 {
     const ChainLayout layout = layOut(axis, links, style);

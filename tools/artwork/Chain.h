@@ -25,13 +25,9 @@ struct ChainStyle {
 // A chain of `links` oval links face on, along axis: axis.p1() is the outer
 // end of the first link, axis.p2() that of the last, the links evenly spaced
 // between. Interlocked links (no diamonds) need their spacing shorter than the
-// link's length minus twice its thickness (see linksToSpan); each pair is
-// woven as drawInterlocked weaves it. Diamonds need the links spaced apart.
+// link's length minus twice its thickness; each pair is woven as
+// drawInterlocked weaves it. Diamonds need the links spaced apart.
 void drawChain(QPainter &painter, const QLineF &axis, int links, const ChainStyle &style);
-
-// The fewest links that interlock snugly along a chain `length` long (from the
-// outer end of the first link to that of the last).
-int linksToSpan(qreal length, const ChainStyle &style);
 
 // Where the neighbouring links of that chain meet, in the painter's
 // coordinates: for interlocked links the two crossings of each pair (first
@@ -44,7 +40,7 @@ QList<QPointF> chainJoints(const QLineF &axis, int links, const ChainStyle &styl
 // at the crossing on the left, second at the one on the right. `shaded` adds
 // airbrushed shadows at both crossings.
 void drawInterlocked(QPainter &painter, const QRectF &first, const QRectF &second,
-                     qreal thickness, Finish finish = Finish::Gold, bool shaded = false);
+                     qreal thickness, Finish finish, bool shaded);
 
 } // namespace Metal
 

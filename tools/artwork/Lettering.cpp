@@ -15,7 +15,6 @@ const char *fileOf(Face face)
     case Face::Serif: return "NimbusRoman-Bold.otf";
     case Face::SerifItalic: return "NimbusRoman-BoldItalic.otf";
     case Face::Sans: return "NimbusSans-Bold.otf";
-    case Face::SansItalic: return "NimbusSans-BoldItalic.otf";
     case Face::Title: return "C059-Bold.otf";
     case Face::Script: return "Z003-MediumItalic.otf";
     }

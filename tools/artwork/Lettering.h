@@ -12,7 +12,6 @@ enum class Face {
     Serif,       // Nimbus Roman Bold
     SerifItalic, // Nimbus Roman Bold Italic
     Sans,        // Nimbus Sans Bold
-    SansItalic,  // Nimbus Sans Bold Italic
     Title,       // C059 Bold
     Script,      // Z003 Medium Italic
 };

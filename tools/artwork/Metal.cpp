@@ -332,17 +332,6 @@ QColor shadowTint(Finish finish)
     return finish == Finish::Gold ? QColor(64, 28, 0) : QColor(18, 18, 18);
 }
 
-QLinearGradient gradient(Finish finish, const QRectF &bounds)
-{
-    QLinearGradient g(bounds.topLeft(), bounds.bottomRight());
-    QGradientStops stops;
-    // Highlight first: the gradient runs from the top left.
-    for (const QGradientStop &s : ramp(finish))
-        stops.prepend({1 - s.first, s.second});
-    g.setStops(stops);
-    return g;
-}
-
 void drawBevelled(QPainter &painter, const QPainterPath &shape, const QGradientStops &stops,
                   qreal bevel, Profile profile)
 {
@@ -408,23 +397,6 @@ void drawDiamond(QPainter &painter, const QRectF &bounds, Finish finish)
     // Facets round a flat table, as a cut stone.
     drawBevelled(painter, diamond(bounds), finish, std::min(bounds.width(), bounds.height()) * 0.3,
                  Profile::Chamfer);
-}
-
-void drawAirbrush(QPainter &painter, const QRectF &spot, qreal strength)
-{
-    const int a = int(std::lround(std::clamp<qreal>(strength, 0, 1) * 255));
-    QRadialGradient g(QPointF(0, 0), 1);
-    g.setColorAt(0.0, QColor(0, 0, 0, a));
-    g.setColorAt(0.35, QColor(0, 0, 0, a * 3 / 4));
-    g.setColorAt(0.7, QColor(0, 0, 0, a / 4));
-    g.setColorAt(1.0, QColor(0, 0, 0, 0));
-    painter.save();
-    painter.translate(spot.center());
-    painter.scale(spot.width() / 2, spot.height() / 2);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(g);
-    painter.drawEllipse(QPointF(0, 0), 1, 1);
-    painter.restore();
 }
 
 void drawCastShadow(QPainter &painter, const QPainterPath &caster, const QPainterPath &onto,

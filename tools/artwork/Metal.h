@@ -35,10 +35,6 @@ enum class Profile {
 // Any other ramp (a blue plate, a red medallion) can be passed to drawBevelled.
 QGradientStops ramp(Finish finish);
 
-// A plain fill for shapes too small to bevel: the ramp laid diagonally over
-// bounds, highlight at the top left, shadow at the bottom right.
-QLinearGradient gradient(Finish finish, const QRectF &bounds);
-
 // Fills shape as polished metal whose edges are bevelled `bevel` pixels deep.
 void drawBevelled(QPainter &painter, const QPainterPath &shape, const QGradientStops &ramp,
                   qreal bevel, Profile profile = Profile::Round);
@@ -56,11 +52,7 @@ void drawOvalLink(QPainter &painter, const QRectF &outer, qreal thickness,
 // A link seen edge on: a bevelled bar with round ends.
 void drawBarLink(QPainter &painter, const QRectF &bounds, Finish finish = Finish::Gold);
 // A faceted diamond.
-void drawDiamond(QPainter &painter, const QRectF &bounds, Finish finish = Finish::Gold);
-
-// A soft round spot of black paint, densest (`strength`, 0 to 1) at the centre
-// of spot and fading to nothing at its edge.
-void drawAirbrush(QPainter &painter, const QRectF &spot, qreal strength = 0.85);
+void drawDiamond(QPainter &painter, const QRectF &bounds, Finish finish);
 
 // The soft airbrushed shadow that caster throws on the shape `onto` just
 // behind it: densest (`strength`, 0 to 1) along caster's outline, fading out
@@ -69,7 +61,7 @@ void drawAirbrush(QPainter &painter, const QRectF &spot, qreal strength = 0.85);
 // the shade warm); only `onto` is darkened, nothing inside caster itself.
 QColor shadowTint(Finish finish);
 void drawCastShadow(QPainter &painter, const QPainterPath &caster, const QPainterPath &onto,
-                    qreal reach, qreal strength = 0.85, const QColor &tint = QColor(0, 0, 0));
+                    qreal reach, qreal strength, const QColor &tint);
 
 } // namespace Metal
 

@@ -16,7 +16,7 @@ namespace TitleKit {
 
 // The text's outline with `tracking` extra pixels between letters.
 QPainterPath trackedText(Lettering::Face face, qreal pixelSize, const QString &text,
-                         qreal tracking = 0);
+                         qreal tracking);
 
 // The path moved so that the centre of its bounding box lies at `centre`.
 QPainterPath centredAt(const QPainterPath &path, QPointF centre);
