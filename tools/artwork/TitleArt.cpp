@@ -1,7 +1,6 @@
 #include "TitleArt.h"
 
 #include "Lettering.h"
-#include "Metal.h"
 #include "TitleKit.h"
 
 #include <QImage>

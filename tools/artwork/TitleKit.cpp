@@ -1,6 +1,6 @@
 #include "TitleKit.h"
 
-#include "Metal.h"
+#include "Bevel.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -54,7 +54,7 @@ void wire(QPainter &painter, const QPainterPath &path, qreal width, const QGradi
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(shape);
     painter.restore();
-    Metal::drawBevelled(painter, shape, ramp, width / 2);
+    Bevel::draw(painter, shape, ramp, width / 2);
 }
 
 void gem(QPainter &painter, QPointF centre, qreal radius, QColor tint)

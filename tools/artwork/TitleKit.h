@@ -22,7 +22,7 @@ QPainterPath trackedText(Lettering::Face face, qreal pixelSize, const QString &t
 QPainterPath centredAt(const QPainterPath &path, QPointF centre);
 
 // Strokes a path as round wire, bevelled with the colour ramp as polished
-// metal is (see Metal.h), edged in black where it crosses other work.
+// metal is (see Bevel.h), edged in black where it crosses other work.
 void wire(QPainter &painter, const QPainterPath &path, qreal width, const QGradientStops &ramp);
 
 // A round glass gem of colour `tint` with a highlight at its top left.

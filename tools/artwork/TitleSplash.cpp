@@ -1,8 +1,10 @@
 #include "TitleArt.h"
 
+#include "Bevel.h"
 #include "Chain.h"
 #include "Lettering.h"
 #include "Metal.h"
+#include "Outline.h"
 #include "TitleKit.h"
 
 #include <QImage>
@@ -73,7 +75,7 @@ const QGradientStops &scriptRed()
 // Draws a chain on a layer of its own the size of `area` only: the chain's
 // weaving works on layers as large as the device it paints on.
 void chainIn(QPainter &painter, const QRect &area, const QLineF &axis, int links,
-             const Metal::ChainStyle &style)
+             const Chain::Style &style)
 {
     QImage layer(area.size(), QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
@@ -81,7 +83,7 @@ void chainIn(QPainter &painter, const QRect &area, const QLineF &axis, int links
         QPainter p(&layer);
         p.setRenderHints(painter.renderHints());
         p.translate(-area.topLeft());
-        Metal::drawChain(p, axis, links, style);
+        Chain::draw(p, axis, links, style);
     }
     painter.drawImage(area.topLeft(), layer);
 }
@@ -89,7 +91,7 @@ void chainIn(QPainter &painter, const QRect &area, const QLineF &axis, int links
 // The gold chains round the card, their ends tucked under the corner ornaments.
 void frameChains(QPainter &painter)
 {
-    Metal::ChainStyle style;
+    Chain::Style style;
     style.link = {11, 19};
     style.thickness = 3.2;
     chainIn(painter, QRect(24, 0, 252, 20), QLineF(32, 10, 268, 10), 21, style);
@@ -104,7 +106,7 @@ QPainterPath cornerOrnament()
 {
     QPainterPath boss;
     boss.addEllipse(QPointF(19, 19), 11.5, 11.5);
-    QPainterPath star = Metal::diamond(QRectF(1, 1, 36, 36));
+    QPainterPath star = Outline::diamond(QRectF(1, 1, 36, 36));
     QPainterPath leaves;
     leaves.moveTo(26, 12.5);
     leaves.quadTo(42, 4.5, 56, 10);
@@ -132,8 +134,8 @@ void cornerOrnaments(QPainter &painter)
         painter.setPen(QPen(Qt::black, 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(t.map(shape));
-        Metal::drawBevelled(painter, t.map(shape), Metal::Finish::Gold, 3.2);
-        Metal::drawBevelled(painter, t.map(rim), Metal::Finish::Gold, 2.5);
+        Bevel::draw(painter, t.map(shape), Metal::Finish::Gold, 3.2);
+        Bevel::draw(painter, t.map(rim), Metal::Finish::Gold, 2.5);
         gem(painter, t.map(QPointF(19, 19)), 4.6, QColor(206, 24, 30));
     }
 }
@@ -156,7 +158,7 @@ void logoPanel(QPainter &painter)
     painter.setPen(QPen(Qt::black, 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(outer, 11, 11);
-    Metal::drawBevelled(painter, ring, silverBlue(), 3);
+    Bevel::draw(painter, ring, silverBlue(), 3);
     for (QPointF at : {QPointF(outer.left() + 3, outer.center().y()),
                        QPointF(outer.right() - 3, outer.center().y())})
         gem(painter, at, 4.2, QColor(52, 104, 226));
@@ -167,7 +169,7 @@ void logoPanel(QPainter &painter)
 // The red medallion with the numeral, hung on two chains from the frame.
 void medallion(QPainter &painter)
 {
-    Metal::ChainStyle style;
+    Chain::Style style;
     style.link = {9, 16};
     style.thickness = 2.8;
     chainIn(painter, QRect(4, 98, 122, 44), QLineF(13, 108, 118, 132), 12, style);
@@ -179,15 +181,15 @@ void medallion(QPainter &painter)
     painter.drawEllipse(outer);
     QPainterPath face;
     face.addEllipse(outer.adjusted(6, 6, -6, -6));
-    Metal::drawBevelled(painter, face, medallionRed(), 11);
-    Metal::drawBevelled(painter, Metal::ovalRing(outer, 7.5), Metal::Finish::Gold, 3.75);
+    Bevel::draw(painter, face, medallionRed(), 11);
+    Bevel::draw(painter, Outline::ovalRing(outer, 7.5), Metal::Finish::Gold, 3.75);
 
     QPainterPath three = Lettering::path(Face::Title, 84, QStringLiteral("3"));
     three = centredAt(three, outer.center() + QPointF(0, 1));
     painter.setPen(QPen(Qt::black, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::black);
     painter.drawPath(three);
-    Metal::drawBevelled(painter, three, numeralRed(), 2.5);
+    Bevel::draw(painter, three, numeralRed(), 2.5);
 }
 
 // A four-pointed star of light with a soft glow.
@@ -242,7 +244,7 @@ void title(QPainter &painter)
     painter.drawPath(words.translated(2, 2));
     painter.setPen(QPen(Qt::black, 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(words);
-    Metal::drawBevelled(painter, words, crimson(), 2.6);
+    Bevel::draw(painter, words, crimson(), 2.6);
 
     sparkle(painter, QPointF(chain.boundingRect().right() - 3, chain.boundingRect().top() + 2), 26);
 }
@@ -340,7 +342,7 @@ void signature(QPainter &painter)
     painter.setPen(QPen(Qt::black, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::black);
     painter.drawPath(name);
-    Metal::drawBevelled(painter, name, scriptRed(), 1.6);
+    Bevel::draw(painter, name, scriptRed(), 1.6);
 }
 
 } // namespace
