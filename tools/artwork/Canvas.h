@@ -2,7 +2,6 @@
 #define CANVAS_H
 
 #include <QPainterPath>
-#include <QPointF>
 #include <QRectF>
 
 class QPainter;
@@ -17,10 +16,6 @@ void drawCheckerboard(QPainter &painter, const QRectF &area, qreal cell = 8);
 
 // A selection outline: one-pixel black and white dashes ("marching ants").
 void drawMarchingAnts(QPainter &painter, const QPainterPath &outline);
-
-// A white arrow from tail to tip, its shaft `width` pixels wide, edged in
-// black so that it stands out on metal too.
-void drawArrow(QPainter &painter, QPointF tail, QPointF tip, qreal width);
 
 } // namespace Canvas
 

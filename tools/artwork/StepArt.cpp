@@ -1,5 +1,6 @@
 #include "StepArt.h"
 
+#include "Arrow.h"
 #include "Canvas.h"
 #include "Chain.h"
 #include "ChainPiece.h"
@@ -107,7 +108,7 @@ void drawStep5(QPainter &painter)
     ChainPiece::drawBarLink(painter, barLink);
 
     const QPointF joint(link.center().x(), link.bottom() - wire / 2);
-    Canvas::drawArrow(painter, QPointF(200, 214), joint + QPointF(18, 8), 4);
+    Arrow::drawPointer(painter, QPointF(200, 214), joint + QPointF(18, 8), 4);
     const QString text = QStringLiteral("airbrushed shadow");
     caption(painter, QPointF(292 - captionWidth(22, text), 246), 22, text);
 }
@@ -143,7 +144,7 @@ void drawStep7(QPainter &painter)
     // Marks the shading of the second chain's first joint, on its left.
     const QLineF second(columns[1], top, columns[1], bottom);
     const QPointF joint = Chain::joints(second, 4, shaded).first();
-    Canvas::drawArrow(painter, QPointF(66, 38), joint + QPointF(-5, -4), 3);
+    Arrow::drawPointer(painter, QPointF(66, 38), joint + QPointF(-5, -4), 3);
     caption(painter, QPointF(12, 28), 19, QStringLiteral("airbrush here"));
 }
 

@@ -1,11 +1,12 @@
-#include "TitleArt.h"
+#include "SplashArt.h"
 
 #include "Bevel.h"
 #include "Chain.h"
+#include "Gem.h"
 #include "Lettering.h"
+#include "LogoLettering.h"
 #include "Metal.h"
 #include "Outline.h"
-#include "TitleKit.h"
 
 #include <QImage>
 #include <QLinearGradient>
@@ -19,9 +20,8 @@
 #include <random>
 
 using Lettering::Face;
-using namespace TitleKit;
 
-namespace TitleArt {
+namespace SplashArt {
 
 namespace {
 
@@ -136,7 +136,7 @@ void cornerOrnaments(QPainter &painter)
         painter.drawPath(t.map(shape));
         Bevel::draw(painter, t.map(shape), Metal::Finish::Gold, 3.2);
         Bevel::draw(painter, t.map(rim), Metal::Finish::Gold, 2.5);
-        gem(painter, t.map(QPointF(19, 19)), 4.6, QColor(206, 24, 30));
+        Gem::draw(painter, t.map(QPointF(19, 19)), 4.6, QColor(206, 24, 30));
     }
 }
 
@@ -161,9 +161,9 @@ void logoPanel(QPainter &painter)
     Bevel::draw(painter, ring, silverBlue(), 3);
     for (QPointF at : {QPointF(outer.left() + 3, outer.center().y()),
                        QPointF(outer.right() - 3, outer.center().y())})
-        gem(painter, at, 4.2, QColor(52, 104, 226));
+        Gem::draw(painter, at, 4.2, QColor(52, 104, 226));
 
-    logoLettering(painter, inner.center() + QPointF(0, 0.5), 37);
+    LogoLettering::draw(painter, inner.center() + QPointF(0, 0.5), 37);
 }
 
 // The red medallion with the numeral, hung on two chains from the frame.
@@ -185,7 +185,7 @@ void medallion(QPainter &painter)
     Bevel::draw(painter, Outline::ovalRing(outer, 7.5), Metal::Finish::Gold, 3.75);
 
     QPainterPath three = Lettering::path(Face::Title, 84, QStringLiteral("3"));
-    three = centredAt(three, outer.center() + QPointF(0, 1));
+    three = Lettering::centredAt(three, outer.center() + QPointF(0, 1));
     painter.setPen(QPen(Qt::black, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::black);
     painter.drawPath(three);
@@ -338,7 +338,7 @@ void signature(QPainter &painter)
     weight.setWidth(1.3);
     weight.setJoinStyle(Qt::RoundJoin);
     name = name.united(weight.createStroke(name)).simplified();
-    name = centredAt(name, QPointF(150, 358));
+    name = Lettering::centredAt(name, QPointF(150, 358));
     painter.setPen(QPen(Qt::black, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::black);
     painter.drawPath(name);
@@ -347,7 +347,7 @@ void signature(QPainter &painter)
 
 } // namespace
 
-void drawSplash(QPainter &painter)
+void draw(QPainter &painter)
 {
     frameChains(painter);
     cornerOrnaments(painter);
@@ -358,4 +358,4 @@ void drawSplash(QPainter &painter)
     signature(painter);
 }
 
-} // namespace TitleArt
+} // namespace SplashArt
