@@ -2,6 +2,7 @@
 
 #include "Arrow.h"
 #include "Gem.h"
+#include "IconPalette.h"
 #include "Lettering.h"
 #include "LogoLettering.h"
 #include "Plate.h"
@@ -24,11 +25,10 @@ namespace {
 
 constexpr qreal Pi = std::numbers::pi;
 
-// The four colours the icon's encoder keeps.
-constexpr std::array<QRgb, 4> IconColours = {0xff000000, 0xff808080, 0xffc0c0c0, 0xffffffff};
-
+// Of the four colours the icon file keeps, the one nearest in brightness.
 QRgb nearestIconColour(QRgb pixel)
 {
+    constexpr auto IconColours = IconPalette::usedColours();
     const int grey = qGray(pixel);
     QRgb best = IconColours[0];
     for (QRgb candidate : IconColours) {
