@@ -27,51 +27,6 @@ namespace {
 
 constexpr qreal Pi = std::numbers::pi;
 
-const QGradientStops &silverBlue()
-{
-    static const QGradientStops stops = {
-        {0.00, QColor(16, 22, 44)},    {0.20, QColor(48, 62, 104)},  {0.40, QColor(104, 124, 170)},
-        {0.58, QColor(156, 176, 214)}, {0.75, QColor(204, 218, 242)}, {1.00, QColor(250, 252, 255)},
-    };
-    return stops;
-}
-
-const QGradientStops &medallionRed()
-{
-    static const QGradientStops stops = {
-        {0.00, QColor(40, 0, 0)},     {0.25, QColor(110, 4, 6)},    {0.45, QColor(176, 16, 16)},
-        {0.65, QColor(222, 44, 36)},  {0.85, QColor(250, 120, 100)}, {1.00, QColor(255, 214, 200)},
-    };
-    return stops;
-}
-
-const QGradientStops &numeralRed()
-{
-    static const QGradientStops stops = {
-        {0.00, QColor(30, 0, 0)},    {0.35, QColor(86, 0, 4)},    {0.60, QColor(128, 6, 10)},
-        {0.85, QColor(176, 40, 36)}, {1.00, QColor(236, 140, 120)},
-    };
-    return stops;
-}
-
-const QGradientStops &crimson()
-{
-    static const QGradientStops stops = {
-        {0.00, QColor(44, 0, 8)},     {0.22, QColor(110, 0, 20)},   {0.45, QColor(184, 10, 40)},
-        {0.65, QColor(226, 36, 64)},  {0.85, QColor(252, 120, 136)}, {1.00, QColor(255, 226, 226)},
-    };
-    return stops;
-}
-
-const QGradientStops &scriptRed()
-{
-    static const QGradientStops stops = {
-        {0.00, QColor(60, 0, 0)},    {0.30, QColor(150, 0, 6)},     {0.55, QColor(214, 20, 20)},
-        {0.75, QColor(248, 70, 56)}, {1.00, QColor(255, 200, 180)},
-    };
-    return stops;
-}
-
 // Draws a chain on a layer of its own the size of `area` only: the chain's
 // weaving works on layers as large as the device it paints on.
 void chainIn(QPainter &painter, const QRect &area, const QLineF &axis, int links,
@@ -152,13 +107,17 @@ void logoPanel(QPainter &painter)
     painter.setBrush(night);
     painter.drawRoundedRect(inner.adjusted(-1, -1, 1, 1), 6, 6);
 
+    const QGradientStops silverBlue = {
+        {0.00, QColor(16, 22, 44)},    {0.20, QColor(48, 62, 104)},  {0.40, QColor(104, 124, 170)},
+        {0.58, QColor(156, 176, 214)}, {0.75, QColor(204, 218, 242)}, {1.00, QColor(250, 252, 255)},
+    };
     QPainterPath ring;
     ring.addRoundedRect(outer, 11, 11);
     ring.addRoundedRect(inner, 6, 6);
     painter.setPen(QPen(Qt::black, 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(outer, 11, 11);
-    Bevel::draw(painter, ring, silverBlue(), 3);
+    Bevel::draw(painter, ring, silverBlue, 3);
     for (QPointF at : {QPointF(outer.left() + 3, outer.center().y()),
                        QPointF(outer.right() - 3, outer.center().y())})
         Gem::draw(painter, at, 4.2, QColor(52, 104, 226));
@@ -175,21 +134,29 @@ void medallion(QPainter &painter)
     chainIn(painter, QRect(4, 98, 122, 44), QLineF(13, 108, 118, 132), 12, style);
     chainIn(painter, QRect(174, 98, 122, 44), QLineF(287, 108, 182, 132), 12, style);
 
+    const QGradientStops medallionRed = {
+        {0.00, QColor(40, 0, 0)},     {0.25, QColor(110, 4, 6)},    {0.45, QColor(176, 16, 16)},
+        {0.65, QColor(222, 44, 36)},  {0.85, QColor(250, 120, 100)}, {1.00, QColor(255, 214, 200)},
+    };
     const QRectF outer(111, 96, 78, 92);
     painter.setPen(QPen(Qt::black, 3));
     painter.setBrush(Qt::black);
     painter.drawEllipse(outer);
     QPainterPath face;
     face.addEllipse(outer.adjusted(6, 6, -6, -6));
-    Bevel::draw(painter, face, medallionRed(), 11);
+    Bevel::draw(painter, face, medallionRed, 11);
     Bevel::draw(painter, Outline::ovalRing(outer, 7.5), Metal::Finish::Gold, 3.75);
 
+    const QGradientStops numeralRed = {
+        {0.00, QColor(30, 0, 0)},    {0.35, QColor(86, 0, 4)},    {0.60, QColor(128, 6, 10)},
+        {0.85, QColor(176, 40, 36)}, {1.00, QColor(236, 140, 120)},
+    };
     QPainterPath three = Lettering::path(Face::Title, 84, QStringLiteral("3"));
     three = Lettering::centredAt(three, outer.center() + QPointF(0, 1));
     painter.setPen(QPen(Qt::black, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::black);
     painter.drawPath(three);
-    Bevel::draw(painter, three, numeralRed(), 2.5);
+    Bevel::draw(painter, three, numeralRed, 2.5);
 }
 
 // A four-pointed star of light with a soft glow.
@@ -231,6 +198,10 @@ void sparkle(QPainter &painter, QPointF at, qreal size)
 // The lesson's title in two lines of bevelled crimson capitals.
 void title(QPainter &painter)
 {
+    const QGradientStops crimson = {
+        {0.00, QColor(44, 0, 8)},     {0.22, QColor(110, 0, 20)},   {0.45, QColor(184, 10, 40)},
+        {0.65, QColor(226, 36, 64)},  {0.85, QColor(252, 120, 136)}, {1.00, QColor(255, 226, 226)},
+    };
     QPainterPath words;
     QPainterPath chain = Lettering::path(Face::Title, 50, QStringLiteral("CHAIN"));
     QPainterPath links = Lettering::path(Face::Title, 50, QStringLiteral("LINKS"));
@@ -244,7 +215,7 @@ void title(QPainter &painter)
     painter.drawPath(words.translated(2, 2));
     painter.setPen(QPen(Qt::black, 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(words);
-    Bevel::draw(painter, words, crimson(), 2.6);
+    Bevel::draw(painter, words, crimson, 2.6);
 
     sparkle(painter, QPointF(chain.boundingRect().right() - 3, chain.boundingRect().top() + 2), 26);
 }
@@ -332,6 +303,10 @@ void banner(QPainter &painter)
 // The author's handle in glossy red script.
 void signature(QPainter &painter)
 {
+    const QGradientStops scriptRed = {
+        {0.00, QColor(60, 0, 0)},    {0.30, QColor(150, 0, 6)},     {0.55, QColor(214, 20, 20)},
+        {0.75, QColor(248, 70, 56)}, {1.00, QColor(255, 200, 180)},
+    };
     QPainterPath name = Lettering::path(Face::Script, 46, QStringLiteral("Morvane"));
     // The script's hairlines are too fine for a bevel: thicken every stroke.
     QPainterPathStroker weight;
@@ -342,7 +317,7 @@ void signature(QPainter &painter)
     painter.setPen(QPen(Qt::black, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::black);
     painter.drawPath(name);
-    Bevel::draw(painter, name, scriptRed(), 1.6);
+    Bevel::draw(painter, name, scriptRed, 1.6);
 }
 
 } // namespace
