@@ -80,24 +80,25 @@ void weave(QPainter &painter, const QRectF &first, const QRectF &second, qreal t
     const qreal spread = thickness * 2.3;
     const QColor tint = Metal::shadowTint(finish);
 
+    // Where `front` passes over `behind`, on the given side: the gap cut into
+    // `behind` and, shaded, the shadow `front` throws on it.
+    const auto overlap = [&](const QPainterPath &front, const QPainterPath &behind,
+                             const QRectF &side, QPointF at) {
+        Layer::paint(painter, {{behind}, {rectPath(side)}}, {front},
+                     [&](QPainter &p) { p.strokePath(front, gapPen); });
+        if (shaded) {
+            Layer::paint(painter, {{behind}, Layer::softSpot(at, spread)}, {front},
+                         [&](QPainter &p) { Shadow::spray(p, front, shadowReach, 1.0, tint); },
+                         QPainter::CompositionMode_Multiply);
+        }
+    };
+
     // Left crossing: the first link in front of the second.
-    Layer::paint(painter, {{ring2}, {rectPath(left)}}, {ring1},
-                 [&](QPainter &p) { p.strokePath(ring1, gapPen); });
-    if (shaded) {
-        Layer::paint(painter, {{ring2}, Layer::softSpot(leftCrossing, spread)}, {ring1},
-                     [&](QPainter &p) { Shadow::spray(p, ring1, shadowReach, 1.0, tint); },
-                     QPainter::CompositionMode_Multiply);
-    }
+    overlap(ring1, ring2, left, leftCrossing);
     Layer::paint(painter, {{rectPath(left)}, {ring2, 1.5}}, {},
                  [&](QPainter &p) { ChainPiece::drawOvalLink(p, first, thickness, finish); });
     // Right crossing: the second link is in front already.
-    Layer::paint(painter, {{ring1}, {rectPath(right)}}, {ring2},
-                 [&](QPainter &p) { p.strokePath(ring2, gapPen); });
-    if (shaded) {
-        Layer::paint(painter, {{ring1}, Layer::softSpot(rightCrossing, spread)}, {ring2},
-                     [&](QPainter &p) { Shadow::spray(p, ring2, shadowReach, 1.0, tint); },
-                     QPainter::CompositionMode_Multiply);
-    }
+    overlap(ring2, ring1, right, rightCrossing);
 }
 
 // The transform from a chain's own frame (first link's outer end at the
