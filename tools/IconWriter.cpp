@@ -1,9 +1,12 @@
 #include "IconWriter.h"
 
+#include "IconPalette.h"
 #include "MedianCut.h"
 
+#include <QList>
 #include <QtEndian>
 
+#include <cstddef>
 #include <stdexcept>
 
 namespace {
@@ -15,11 +18,8 @@ constexpr int MaskRowBytes = 4;                         // 32 bits, padded to 4 
 constexpr int HeaderSize = 6;
 constexpr int EntrySize = 16;
 constexpr int InfoHeaderSize = 40;
-constexpr int PaletteBytes = 16 * 4;
+constexpr int PaletteBytes = int(IconPalette::Colours.size()) * 4;
 constexpr int ImageBytes = InfoHeaderSize + PaletteBytes + (ColourRowBytes + MaskRowBytes) * Size;
-
-// The palette indexes a pixel may use: black, grey, silver, white.
-constexpr int UsedIndexes[] = {0, 7, 8, 15};
 
 void put16(QByteArray &out, int value)
 {
@@ -37,35 +37,26 @@ void put32(QByteArray &out, int value)
 
 } // namespace
 
-const QList<QRgb> &IconWriter::palette()
-{
-    static const QList<QRgb> colours = {
-        qRgb(0, 0, 0),       qRgb(128, 0, 0),     qRgb(0, 128, 0),   qRgb(128, 128, 0),
-        qRgb(0, 0, 128),     qRgb(128, 0, 128),   qRgb(0, 128, 128), qRgb(128, 128, 128),
-        qRgb(192, 192, 192), qRgb(255, 0, 0),     qRgb(0, 255, 0),   qRgb(255, 255, 0),
-        qRgb(0, 0, 255),     qRgb(255, 0, 255),   qRgb(0, 255, 255), qRgb(255, 255, 255),
-    };
-    return colours;
-}
-
 QByteArray IconWriter::write(const QImage &image)
 {
     if (image.size() != QSize(Size, Size))
         throw std::invalid_argument("the icon must be 32 x 32 pixels");
 
-    QList<QRgb> used;
-    for (int index : UsedIndexes)
-        used.append(palette()[index]);
+    const auto usedColours = IconPalette::usedColours();
+    const QList<QRgb> used(usedColours.begin(), usedColours.end());
+    const auto paletteIndex = [&used](QRgb pixel) {
+        return IconPalette::UsedIndexes[std::size_t(MedianCut::nearest(used, pixel))];
+    };
 
     QByteArray out;
-    // Icon directory with one entry. The colour-count byte reads 4, the number
-    // of colours actually used; readers take the palette from the bitmap.
+    // Icon directory with one entry. The colour-count byte is the number of
+    // colours actually used; readers take the palette from the bitmap.
     put16(out, 0);
     put16(out, 1);
     put16(out, 1);
     out.append(char(Size));
     out.append(char(Size));
-    out.append(char(4));
+    out.append(char(used.size()));
     out.append(char(0));
     put16(out, 1);
     put16(out, BitsPerPixel);
@@ -85,7 +76,7 @@ QByteArray IconWriter::write(const QImage &image)
     put32(out, 0); // colours used: 0 means all 16
     put32(out, 0);
 
-    for (QRgb colour : palette()) {
+    for (QRgb colour : IconPalette::Colours) {
         out.append(char(qBlue(colour)));
         out.append(char(qGreen(colour)));
         out.append(char(qRed(colour)));
@@ -95,8 +86,8 @@ QByteArray IconWriter::write(const QImage &image)
     // Colour bitmap, bottom row first, two pixels a byte, high nibble first.
     for (int y = Size - 1; y >= 0; --y) {
         for (int x = 0; x < Size; x += 2) {
-            const int left = UsedIndexes[MedianCut::nearest(used, image.pixel(x, y))];
-            const int right = UsedIndexes[MedianCut::nearest(used, image.pixel(x + 1, y))];
+            const int left = paletteIndex(image.pixel(x, y));
+            const int right = paletteIndex(image.pixel(x + 1, y));
             out.append(char(left << 4 | right));
         }
     }

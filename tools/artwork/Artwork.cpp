@@ -1,6 +1,7 @@
 #include "Artwork.h"
 
 #include "PictureTable.h"
+#include "SplashArt.h"
 #include "StepArt.h"
 #include "TitleArt.h"
 
@@ -34,7 +35,7 @@ QImage draw(PictureSlot slot)
     case picStep5: StepArt::drawStep5(painter); break;
     case picStep6: StepArt::drawStep6(painter); break;
     case picStep7: StepArt::drawStep7(painter); break;
-    case picSplash: TitleArt::drawSplash(painter); break;
+    case picSplash: SplashArt::draw(painter); break;
     }
     painter.end();
     return image;

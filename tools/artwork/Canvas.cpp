@@ -2,10 +2,14 @@
 
 #include <QPainter>
 
-#include <algorithm>
 #include <cmath>
 
 namespace Canvas {
+
+namespace {
+constexpr QRgb checkerWhite = 0xffffffff;
+constexpr QRgb checkerBlue = 0xffc8d7f5;
+} // namespace
 
 void drawCheckerboard(QPainter &painter, const QRectF &area, qreal cell)
 {
@@ -35,33 +39,6 @@ void drawMarchingAnts(QPainter &painter, const QPainterPath &outline)
     dashes.setDashPattern({4, 4});
     painter.setPen(dashes);
     painter.drawPath(outline);
-    painter.restore();
-}
-
-void drawArrow(QPainter &painter, QPointF tail, QPointF tip, qreal width)
-{
-    const QLineF line(tail, tip);
-    const qreal length = line.length();
-    if (length <= 0)
-        return;
-    const qreal headLength = std::min(width * 4.2, length * 0.6);
-    const qreal headHalf = width * 2.2;
-    QPainterPath arrow;
-    arrow.moveTo(0, -width / 2);
-    arrow.lineTo(length - headLength, -width / 2);
-    arrow.lineTo(length - headLength, -headHalf);
-    arrow.lineTo(length, 0);
-    arrow.lineTo(length - headLength, headHalf);
-    arrow.lineTo(length - headLength, width / 2);
-    arrow.lineTo(0, width / 2);
-    arrow.closeSubpath();
-
-    painter.save();
-    painter.translate(tail);
-    painter.rotate(-line.angle());
-    painter.setPen(QPen(QColor(0, 0, 0, 200), 1.6, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-    painter.setBrush(Qt::white);
-    painter.drawPath(arrow);
     painter.restore();
 }
 

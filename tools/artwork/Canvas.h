@@ -2,9 +2,7 @@
 #define CANVAS_H
 
 #include <QPainterPath>
-#include <QPointF>
 #include <QRectF>
-#include <QRgb>
 
 class QPainter;
 
@@ -12,18 +10,12 @@ class QPainter;
 // painter's coordinates.
 namespace Canvas {
 
-// The checkerboard a paint program shows through a transparent layer, cells
-// of `cell` pixels starting with checkerWhite at area's top left.
-inline constexpr QRgb checkerWhite = 0xffffffff;
-inline constexpr QRgb checkerBlue = 0xffc8d7f5;
+// The checkerboard a paint program shows through a transparent layer, white
+// and pale blue cells of `cell` pixels, a white one at area's top left.
 void drawCheckerboard(QPainter &painter, const QRectF &area, qreal cell = 8);
 
 // A selection outline: one-pixel black and white dashes ("marching ants").
 void drawMarchingAnts(QPainter &painter, const QPainterPath &outline);
-
-// A white arrow from tail to tip, its shaft `width` pixels wide, edged in
-// black so that it stands out on metal too.
-void drawArrow(QPainter &painter, QPointF tail, QPointF tip, qreal width = 4);
 
 } // namespace Canvas
 

@@ -1,6 +1,9 @@
 #include "Chain.h"
 
-#include "MetalLayers.h"
+#include "ChainPiece.h"
+#include "Layer.h"
+#include "Outline.h"
+#include "Shadow.h"
 
 #include <QPainter>
 #include <QTransform>
@@ -8,7 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace Metal {
+namespace Chain {
 
 namespace {
 
@@ -59,10 +62,10 @@ QPointF crossing(const QRectF &first, const QRectF &second, qreal thickness)
 // top; this brings the first to the front on the left and cuts a dark gap
 // into whichever link lies behind, next to the one in front.
 void weave(QPainter &painter, const QRectF &first, const QRectF &second, qreal thickness,
-           Finish finish, bool shaded)
+           Metal::Finish finish, bool shaded)
 {
-    const QPainterPath ring1 = ovalRing(first, thickness);
-    const QPainterPath ring2 = ovalRing(second, thickness);
+    const QPainterPath ring1 = Outline::ovalRing(first, thickness);
+    const QPainterPath ring2 = Outline::ovalRing(second, thickness);
     const qreal top = second.top() - 2;
     const qreal bottom = first.bottom() + 2;
     const qreal reach = std::max(first.width(), second.width());
@@ -75,25 +78,27 @@ void weave(QPainter &painter, const QRectF &first, const QRectF &second, qreal t
     const QPointF leftCrossing(-rightCrossing.x(), rightCrossing.y());
     const qreal shadowReach = thickness * 1.5;
     const qreal spread = thickness * 2.3;
+    const QColor tint = Metal::shadowTint(finish);
+
+    // Where `front` passes over `behind`, on the given side: the gap cut into
+    // `behind` and, shaded, the shadow `front` throws on it.
+    const auto overlap = [&](const QPainterPath &front, const QPainterPath &behind,
+                             const QRectF &side, QPointF at) {
+        Layer::paint(painter, {{behind}, {rectPath(side)}}, {front},
+                     [&](QPainter &p) { p.strokePath(front, gapPen); });
+        if (shaded) {
+            Layer::paint(painter, {{behind}, Layer::softSpot(at, spread)}, {front},
+                         [&](QPainter &p) { Shadow::spray(p, front, shadowReach, 1.0, tint); },
+                         QPainter::CompositionMode_Multiply);
+        }
+    };
 
     // Left crossing: the first link in front of the second.
-    inLayer(painter, {{ring2}, {rectPath(left)}}, {ring1},
-            [&](QPainter &p) { p.strokePath(ring1, gapPen); });
-    if (shaded) {
-        inLayer(painter, {{ring2}, softSpot(leftCrossing, spread)}, {ring1},
-                [&](QPainter &p) { castShadow(p, ring1, shadowReach, 1.0, shadowTint(finish)); },
-                QPainter::CompositionMode_Multiply);
-    }
-    inLayer(painter, {{rectPath(left)}, {ring2, 1.5}}, {},
-            [&](QPainter &p) { drawOvalLink(p, first, thickness, finish); });
+    overlap(ring1, ring2, left, leftCrossing);
+    Layer::paint(painter, {{rectPath(left)}, {ring2, 1.5}}, {},
+                 [&](QPainter &p) { ChainPiece::drawOvalLink(p, first, thickness, finish); });
     // Right crossing: the second link is in front already.
-    inLayer(painter, {{ring1}, {rectPath(right)}}, {ring2},
-            [&](QPainter &p) { p.strokePath(ring2, gapPen); });
-    if (shaded) {
-        inLayer(painter, {{ring1}, softSpot(rightCrossing, spread)}, {ring2},
-                [&](QPainter &p) { castShadow(p, ring2, shadowReach, 1.0, shadowTint(finish)); },
-                QPainter::CompositionMode_Multiply);
-    }
+    overlap(ring2, ring1, right, rightCrossing);
 }
 
 // The transform from a chain's own frame (first link's outer end at the
@@ -106,14 +111,14 @@ QTransform chainFrame(const QLineF &axis)
     return QTransform(dy, -dx, dx, dy, axis.p1().x(), axis.p1().y());
 }
 
-struct ChainLayout {
+struct Layout {
     QList<QRectF> links;
     QList<QRectF> diamonds;
 };
 
-ChainLayout layOut(const QLineF &axis, int links, const ChainStyle &style)
+Layout layOut(const QLineF &axis, int links, const Style &style)
 {
-    ChainLayout layout;
+    Layout layout;
     const qreal w = style.link.width(), l = style.link.height();
     const qreal pitch = links > 1 ? (axis.length() - l) / (links - 1) : 0;
     for (int i = 0; i < links; ++i)
@@ -133,32 +138,35 @@ ChainLayout layOut(const QLineF &axis, int links, const ChainStyle &style)
 
 } // namespace
 
-void drawChain(QPainter &painter, const QLineF &axis, int links, const ChainStyle &style)
+void draw(QPainter &painter, const QLineF &axis, int links, const Style &style)
 {
     if (links < 1)
         return;
-    const ChainLayout layout = layOut(axis, links, style);
+    const Layout layout = layOut(axis, links, style);
     painter.save();
     painter.setTransform(chainFrame(axis), true);
     if (style.diamonds) {
         for (const QRectF &d : layout.diamonds)
-            drawDiamond(painter, d, Finish::Gold);
+            ChainPiece::drawDiamond(painter, d, Metal::Finish::Gold);
         for (const QRectF &l : layout.links)
-            drawOvalLink(painter, l, style.thickness, style.finish);
+            ChainPiece::drawOvalLink(painter, l, style.thickness, style.finish);
         if (style.shaded) {
             // The wire throws a soft shadow on the diamonds' points.
             for (qsizetype i = 0; i < layout.diamonds.size(); ++i) {
-                const QPainterPath upper = ovalRing(layout.links[i], style.thickness);
-                const QPainterPath lower = ovalRing(layout.links[i + 1], style.thickness);
-                inLayer(painter, {{diamond(layout.diamonds[i])}}, {upper, lower}, [&](QPainter &p) {
-                    castShadow(p, upper, style.thickness * 0.7, 0.7, shadowTint(Finish::Gold));
-                    castShadow(p, lower, style.thickness * 0.7, 0.7, shadowTint(Finish::Gold));
-                }, QPainter::CompositionMode_Multiply);
+                const QPainterPath upper = Outline::ovalRing(layout.links[i], style.thickness);
+                const QPainterPath lower = Outline::ovalRing(layout.links[i + 1], style.thickness);
+                const QColor tint = Metal::shadowTint(Metal::Finish::Gold);
+                Layer::paint(painter, {{Outline::diamond(layout.diamonds[i])}}, {upper, lower},
+                             [&](QPainter &p) {
+                                 Shadow::spray(p, upper, style.thickness * 0.7, 0.7, tint);
+                                 Shadow::spray(p, lower, style.thickness * 0.7, 0.7, tint);
+                             },
+                             QPainter::CompositionMode_Multiply);
             }
         }
     } else {
         for (const QRectF &l : layout.links)
-            drawOvalLink(painter, l, style.thickness, style.finish);
+            ChainPiece::drawOvalLink(painter, l, style.thickness, style.finish);
         for (qsizetype i = 0; i + 1 < layout.links.size(); ++i)
             weave(painter, layout.links[i], layout.links[i + 1], style.thickness, style.finish,
                   style.shaded);
@@ -166,35 +174,26 @@ void drawChain(QPainter &painter, const QLineF &axis, int links, const ChainStyl
     painter.restore();
 }
 
-int linksToSpan(qreal length, const ChainStyle &style)
+QList<QPointF> joints(const QLineF &axis, int links, const Style &style)
 {
-    // Each link's end reaches past the next link's wire, with a little air between.
-    const qreal pitch = style.link.height() - 2 * style.thickness - std::max<qreal>(2, style.thickness * 0.45);
-    if (pitch <= 0 || length <= style.link.height())
-        return 1;
-    return int(std::ceil((length - style.link.height()) / pitch)) + 1;
-}
-
-QList<QPointF> chainJoints(const QLineF &axis, int links, const ChainStyle &style)
-{
-    const ChainLayout layout = layOut(axis, links, style);
+    const Layout layout = layOut(axis, links, style);
     const QTransform frame = chainFrame(axis);
-    QList<QPointF> joints;
+    QList<QPointF> points;
     if (style.diamonds) {
         for (const QRectF &d : layout.diamonds)
-            joints.append(frame.map(d.center()));
-        return joints;
+            points.append(frame.map(d.center()));
+        return points;
     }
     for (qsizetype i = 0; i + 1 < layout.links.size(); ++i) {
         const QPointF c = crossing(layout.links[i], layout.links[i + 1], style.thickness);
-        joints.append(frame.map(QPointF(-c.x(), c.y())));
-        joints.append(frame.map(c));
+        points.append(frame.map(QPointF(-c.x(), c.y())));
+        points.append(frame.map(c));
     }
-    return joints;
+    return points;
 }
 
 void drawInterlocked(QPainter &painter, const QRectF &first, const QRectF &second,
-                     qreal thickness, Finish finish, bool shaded)
+                     qreal thickness, Metal::Finish finish, bool shaded)
 {
     const QLineF line(first.center(), second.center());
     const QTransform frame = chainFrame(line);
@@ -207,10 +206,10 @@ void drawInterlocked(QPainter &painter, const QRectF &first, const QRectF &secon
     const QRectF b = local(second, distance);
     painter.save();
     painter.setTransform(frame, true);
-    drawOvalLink(painter, a, thickness, finish);
-    drawOvalLink(painter, b, thickness, finish);
+    ChainPiece::drawOvalLink(painter, a, thickness, finish);
+    ChainPiece::drawOvalLink(painter, b, thickness, finish);
     weave(painter, a, b, thickness, finish, shaded);
     painter.restore();
 }
 
-} // namespace Metal
+} // namespace Chain

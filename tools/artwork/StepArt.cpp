@@ -1,9 +1,13 @@
 #include "StepArt.h"
 
+#include "Arrow.h"
 #include "Canvas.h"
 #include "Chain.h"
+#include "ChainPiece.h"
 #include "Lettering.h"
 #include "Metal.h"
+#include "Outline.h"
+#include "Shadow.h"
 
 #include <QPainter>
 
@@ -78,7 +82,7 @@ void drawStep2(QPainter &painter)
 void drawStep3(QPainter &painter)
 {
     Canvas::drawCheckerboard(painter, canvas);
-    fillLayer(painter, Metal::ovalRing(oval, contraction), orangeYellow);
+    fillLayer(painter, Outline::ovalRing(oval, contraction), orangeYellow);
 }
 
 void drawStep4(QPainter &painter)
@@ -86,10 +90,10 @@ void drawStep4(QPainter &painter)
     Canvas::drawCheckerboard(painter, canvas);
     QColor pale = orangeYellow;
     pale.setAlphaF(0.38f);
-    fillLayer(painter, Metal::ovalRing(oval, contraction), pale);
+    fillLayer(painter, Outline::ovalRing(oval, contraction), pale);
     // One 14-pixel stroke of a hard round brush from the ring's top to its bottom.
     const QRectF stroke(oval.center().x() - contraction / 2, oval.top(), contraction, oval.height());
-    fillLayer(painter, Metal::bar(stroke), orangeYellow);
+    fillLayer(painter, Outline::stadium(stroke), orangeYellow);
 }
 
 void drawStep5(QPainter &painter)
@@ -98,20 +102,20 @@ void drawStep5(QPainter &painter)
     constexpr qreal wire = 17;
     // The bar link hangs through the oval's opening, in front of its lower wire.
     const QRectF barLink(link.center().x() - 10, link.bottom() - wire - 22, 20, 156);
-    Metal::drawOvalLink(painter, link, wire);
-    Metal::drawCastShadow(painter, Metal::bar(barLink), Metal::ovalRing(link, wire), 26, 1.0,
-                          Metal::shadowTint(Metal::Finish::Gold));
-    Metal::drawBarLink(painter, barLink);
+    ChainPiece::drawOvalLink(painter, link, wire);
+    Shadow::cast(painter, Outline::stadium(barLink), Outline::ovalRing(link, wire), 26, 1.0,
+                 Metal::shadowTint(Metal::Finish::Gold));
+    ChainPiece::drawBarLink(painter, barLink);
 
     const QPointF joint(link.center().x(), link.bottom() - wire / 2);
-    Canvas::drawArrow(painter, QPointF(200, 214), joint + QPointF(18, 8), 4);
+    Arrow::drawPointer(painter, QPointF(200, 214), joint + QPointF(18, 8), 4);
     const QString text = QStringLiteral("airbrushed shadow");
     caption(painter, QPointF(292 - captionWidth(22, text), 246), 22, text);
 }
 
 void drawStep6(QPainter &painter)
 {
-    Metal::drawInterlocked(painter, QRectF(95, 14, 110, 156), QRectF(95, 128, 110, 156), 17,
+    Chain::drawInterlocked(painter, QRectF(95, 14, 110, 156), QRectF(95, 128, 110, 156), 17,
                            Metal::Finish::Gold, true);
 }
 
@@ -120,27 +124,27 @@ void drawStep7(QPainter &painter)
     constexpr qreal top = 50, bottom = 288;
     const qreal columns[] = {36, 118, 190, 262};
 
-    Metal::ChainStyle plain;
+    Chain::Style plain;
     plain.link = {46, 76};
     plain.thickness = 9;
-    Metal::ChainStyle shaded = plain;
+    Chain::Style shaded = plain;
     shaded.shaded = true;
-    Metal::ChainStyle jewelled;
+    Chain::Style jewelled;
     jewelled.link = {34, 42};
     jewelled.thickness = 7;
     jewelled.diamonds = true;
     jewelled.shaded = true;
-    Metal::ChainStyle steel = jewelled;
+    Chain::Style steel = jewelled;
     steel.finish = Metal::Finish::Steel;
 
-    const Metal::ChainStyle *styles[] = {&plain, &shaded, &jewelled, &steel};
+    const Chain::Style *styles[] = {&plain, &shaded, &jewelled, &steel};
     for (int i = 0; i < 4; ++i)
-        Metal::drawChain(painter, QLineF(columns[i], top, columns[i], bottom), 4, *styles[i]);
+        Chain::draw(painter, QLineF(columns[i], top, columns[i], bottom), 4, *styles[i]);
 
     // Marks the shading of the second chain's first joint, on its left.
     const QLineF second(columns[1], top, columns[1], bottom);
-    const QPointF joint = Metal::chainJoints(second, 4, shaded).first();
-    Canvas::drawArrow(painter, QPointF(66, 38), joint + QPointF(-5, -4), 3);
+    const QPointF joint = Chain::joints(second, 4, shaded).first();
+    Arrow::drawPointer(painter, QPointF(66, 38), joint + QPointF(-5, -4), 3);
     caption(painter, QPointF(12, 28), 19, QStringLiteral("airbrush here"));
 }
 

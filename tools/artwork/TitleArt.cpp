@@ -1,8 +1,12 @@
 #include "TitleArt.h"
 
+#include "Arrow.h"
+#include "Gem.h"
+#include "IconPalette.h"
 #include "Lettering.h"
-#include "Metal.h"
-#include "TitleKit.h"
+#include "LogoLettering.h"
+#include "Plate.h"
+#include "Wire.h"
 
 #include <QImage>
 #include <QLinearGradient>
@@ -14,7 +18,6 @@
 #include <cstdlib>
 
 using Lettering::Face;
-using namespace TitleKit;
 
 namespace TitleArt {
 
@@ -22,11 +25,10 @@ namespace {
 
 constexpr qreal Pi = std::numbers::pi;
 
-// The four colours the icon's encoder keeps.
-constexpr std::array<QRgb, 4> IconColours = {0xff000000, 0xff808080, 0xffc0c0c0, 0xffffffff};
-
+// Of the four colours the icon file keeps, the one nearest in brightness.
 QRgb nearestIconColour(QRgb pixel)
 {
+    constexpr auto IconColours = IconPalette::usedColours();
     const int grey = qGray(pixel);
     QRgb best = IconColours[0];
     for (QRgb candidate : IconColours) {
@@ -143,11 +145,11 @@ void drawMainIcon(QPainter &painter)
 
 void drawAuthorIcon(QPainter &painter)
 {
-    bevelPlate(painter, QRect(0, 0, 80, 31), 1, 2,
-               {QColor(150, 195, 255), QColor(105, 150, 240), QColor(18, 36, 110),
-                QColor(70, 112, 218), QColor(38, 72, 176)});
+    Plate::draw(painter, QRect(0, 0, 80, 31), 1, 2,
+                {QColor(150, 195, 255), QColor(105, 150, 240), QColor(18, 36, 110),
+                 QColor(70, 112, 218), QColor(38, 72, 176)});
     QPainterPath name = Lettering::path(Face::Script, 23, QStringLiteral("Morvane"));
-    name = centredAt(name, QPointF(40, 15.5));
+    name = Lettering::centredAt(name, QPointF(40, 15.5));
     const QRectF box = name.boundingRect();
     QLinearGradient red(box.topLeft(), box.bottomLeft());
     red.setColorAt(0.0, QColor(255, 150, 130));
@@ -168,10 +170,10 @@ void drawAuthorIcon(QPainter &painter)
 
 void drawGroupLogo(QPainter &painter)
 {
-    bevelPlate(painter, QRect(0, 0, 80, 31), 1, 2,
-               {QColor(70, 95, 170), QColor(52, 72, 150), QColor(2, 4, 28), QColor(22, 34, 100),
-                QColor(8, 14, 58)});
-    logoLettering(painter, QPointF(40, 15.5), 17);
+    Plate::draw(painter, QRect(0, 0, 80, 31), 1, 2,
+                {QColor(70, 95, 170), QColor(52, 72, 150), QColor(2, 4, 28), QColor(22, 34, 100),
+                 QColor(8, 14, 58)});
+    LogoLettering::draw(painter, QPointF(40, 15.5), 17);
 }
 
 void drawIntro(QPainter &painter)
@@ -202,30 +204,31 @@ void drawIntro(QPainter &painter)
     // Blue rods run along the edges; silver loops wind round them. Each
     // piece is bevelled on its own: the bevel's cost grows with its bounds.
     for (const QTransform &t : {quarters[0], quarters[3]}) {
-        wire(painter, t.map(line({50, 13}, {250, 13})), 2.6, blueRod);
-        wire(painter, t.map(line({13, 50}, {13, 150})), 2.6, blueRod);
+        Wire::draw(painter, t.map(line({50, 13}, {250, 13})), 2.6, blueRod);
+        Wire::draw(painter, t.map(line({13, 50}, {13, 150})), 2.6, blueRod);
     }
     for (const QTransform &t : {quarters[0], quarters[3]}) {
-        wire(painter, t.map(loopRun({50, 13}, {250, 13}, 10, 5, 5.5)), 2.8, silver);
-        wire(painter, t.map(loopRun({13, 50}, {13, 150}, 5, 5, 5.5)), 2.8, silver);
+        Wire::draw(painter, t.map(loopRun({50, 13}, {250, 13}, 10, 5, 5.5)), 2.8, silver);
+        Wire::draw(painter, t.map(loopRun({13, 50}, {13, 150}, 5, 5, 5.5)), 2.8, silver);
     }
     for (const QTransform &t : quarters) {
-        wire(painter, t.map(cornerScroll()), 3.4, silver);
-        wire(painter, t.map(crest()), 3.4, silver);
+        Wire::draw(painter, t.map(cornerScroll()), 3.4, silver);
+        Wire::draw(painter, t.map(crest()), 3.4, silver);
     }
 
     for (const QTransform &t : quarters) {
         const QPointF tipBase = t.map(QPointF(13, 13));
         const QPointF out = t.map(QPointF(0, 0)) - tipBase;
-        arrowTip(painter, tipBase, out / std::hypot(out.x(), out.y()), 11, 6, orange, deepOrange);
-        gem(painter, t.map(QPointF(38, 25)), 3.4, blue);
-        gem(painter, t.map(QPointF(25, 38)), 3.4, blue);
-        gem(painter, t.map(QPointF(27, 27)), 2.4, blue);
+        Arrow::drawHead(painter, tipBase, out / std::hypot(out.x(), out.y()), 11, 6, orange,
+                        deepOrange);
+        Gem::draw(painter, t.map(QPointF(38, 25)), 3.4, blue);
+        Gem::draw(painter, t.map(QPointF(25, 38)), 3.4, blue);
+        Gem::draw(painter, t.map(QPointF(27, 27)), 2.4, blue);
     }
     for (QPointF at : {QPointF(150, 14), QPointF(150, 186), QPointF(14, 100), QPointF(286, 100)})
-        gem(painter, at, 5, blue);
+        Gem::draw(painter, at, 5, blue);
 
-    logoLettering(painter, QPointF(150, 101), 56);
+    LogoLettering::draw(painter, QPointF(150, 101), 56);
 }
 
 } // namespace TitleArt

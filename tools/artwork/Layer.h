@@ -1,17 +1,16 @@
-#ifndef METALLAYERS_H
-#define METALLAYERS_H
+#ifndef LAYER_H
+#define LAYER_H
 
 #include <QBrush>
-#include <QColor>
 #include <QImage>
 #include <QList>
 #include <QPainter>
 #include <QPainterPath>
 
-// How the metal pieces paint in layers of their own, as a paint program
-// would: masked, cut and laid on the picture in a blend mode. Shared by the
-// metal and the chains made of it; not for the pictures themselves.
-namespace Metal {
+// Painting in a layer of its own, as a paint program would: masked, cut and
+// laid on the picture in a blend mode. The chains weave their links and the
+// shadows fall on what lies behind them this way.
+namespace Layer {
 
 // A mask shape for layers: the path, grown by `grow` pixels all round.
 struct Mask {
@@ -23,14 +22,15 @@ struct Mask {
 // A soft round mask: whole at the centre, fading to nothing at radius.
 Mask softSpot(QPointF centre, qreal radius);
 
+// The mask as an image of the device's size, in the painter's coordinates.
 QImage maskImage(const QPainter &painter, QSize size, const Mask &mask);
 
 // Paints `draw` on a layer of its own, keeps only what lies inside every
 // `keep` mask and outside every `cut` path, and lays the layer on the picture
 // in the given mode.
 template <typename Draw>
-void inLayer(QPainter &painter, const QList<Mask> &keep, const QList<QPainterPath> &cut, Draw draw,
-             QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver)
+void paint(QPainter &painter, const QList<Mask> &keep, const QList<QPainterPath> &cut, Draw draw,
+           QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver)
 {
     const QSize size(painter.device()->width(), painter.device()->height());
     QImage layer(size, QImage::Format_ARGB32_Premultiplied);
@@ -56,12 +56,6 @@ void inLayer(QPainter &painter, const QList<Mask> &keep, const QList<QPainterPat
     painter.restore();
 }
 
-// Paints the soft shadow of caster, to be laid on the picture by
-// multiplying: its shape blurred like an airbrush's spray, densest at
-// caster's edge and shifted a little away from the light.
-void castShadow(QPainter &painter, const QPainterPath &caster, qreal reach, qreal strength,
-                const QColor &tint);
+} // namespace Layer
 
-} // namespace Metal
-
-#endif // METALLAYERS_H
+#endif // LAYER_H

@@ -1,9 +1,12 @@
-#include "TitleArt.h"
+#include "SplashArt.h"
 
+#include "Bevel.h"
 #include "Chain.h"
+#include "Gem.h"
 #include "Lettering.h"
+#include "LogoLettering.h"
 #include "Metal.h"
-#include "TitleKit.h"
+#include "Outline.h"
 
 #include <QImage>
 #include <QLinearGradient>
@@ -17,63 +20,17 @@
 #include <random>
 
 using Lettering::Face;
-using namespace TitleKit;
 
-namespace TitleArt {
+namespace SplashArt {
 
 namespace {
 
 constexpr qreal Pi = std::numbers::pi;
 
-const QGradientStops &silverBlue()
-{
-    static const QGradientStops stops = {
-        {0.00, QColor(16, 22, 44)},    {0.20, QColor(48, 62, 104)},  {0.40, QColor(104, 124, 170)},
-        {0.58, QColor(156, 176, 214)}, {0.75, QColor(204, 218, 242)}, {1.00, QColor(250, 252, 255)},
-    };
-    return stops;
-}
-
-const QGradientStops &medallionRed()
-{
-    static const QGradientStops stops = {
-        {0.00, QColor(40, 0, 0)},     {0.25, QColor(110, 4, 6)},    {0.45, QColor(176, 16, 16)},
-        {0.65, QColor(222, 44, 36)},  {0.85, QColor(250, 120, 100)}, {1.00, QColor(255, 214, 200)},
-    };
-    return stops;
-}
-
-const QGradientStops &numeralRed()
-{
-    static const QGradientStops stops = {
-        {0.00, QColor(30, 0, 0)},    {0.35, QColor(86, 0, 4)},    {0.60, QColor(128, 6, 10)},
-        {0.85, QColor(176, 40, 36)}, {1.00, QColor(236, 140, 120)},
-    };
-    return stops;
-}
-
-const QGradientStops &crimson()
-{
-    static const QGradientStops stops = {
-        {0.00, QColor(44, 0, 8)},     {0.22, QColor(110, 0, 20)},   {0.45, QColor(184, 10, 40)},
-        {0.65, QColor(226, 36, 64)},  {0.85, QColor(252, 120, 136)}, {1.00, QColor(255, 226, 226)},
-    };
-    return stops;
-}
-
-const QGradientStops &scriptRed()
-{
-    static const QGradientStops stops = {
-        {0.00, QColor(60, 0, 0)},    {0.30, QColor(150, 0, 6)},     {0.55, QColor(214, 20, 20)},
-        {0.75, QColor(248, 70, 56)}, {1.00, QColor(255, 200, 180)},
-    };
-    return stops;
-}
-
 // Draws a chain on a layer of its own the size of `area` only: the chain's
 // weaving works on layers as large as the device it paints on.
 void chainIn(QPainter &painter, const QRect &area, const QLineF &axis, int links,
-             const Metal::ChainStyle &style)
+             const Chain::Style &style)
 {
     QImage layer(area.size(), QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
@@ -81,7 +38,7 @@ void chainIn(QPainter &painter, const QRect &area, const QLineF &axis, int links
         QPainter p(&layer);
         p.setRenderHints(painter.renderHints());
         p.translate(-area.topLeft());
-        Metal::drawChain(p, axis, links, style);
+        Chain::draw(p, axis, links, style);
     }
     painter.drawImage(area.topLeft(), layer);
 }
@@ -89,7 +46,7 @@ void chainIn(QPainter &painter, const QRect &area, const QLineF &axis, int links
 // The gold chains round the card, their ends tucked under the corner ornaments.
 void frameChains(QPainter &painter)
 {
-    Metal::ChainStyle style;
+    Chain::Style style;
     style.link = {11, 19};
     style.thickness = 3.2;
     chainIn(painter, QRect(24, 0, 252, 20), QLineF(32, 10, 268, 10), 21, style);
@@ -104,7 +61,7 @@ QPainterPath cornerOrnament()
 {
     QPainterPath boss;
     boss.addEllipse(QPointF(19, 19), 11.5, 11.5);
-    QPainterPath star = Metal::diamond(QRectF(1, 1, 36, 36));
+    QPainterPath star = Outline::diamond(QRectF(1, 1, 36, 36));
     QPainterPath leaves;
     leaves.moveTo(26, 12.5);
     leaves.quadTo(42, 4.5, 56, 10);
@@ -132,9 +89,9 @@ void cornerOrnaments(QPainter &painter)
         painter.setPen(QPen(Qt::black, 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(t.map(shape));
-        Metal::drawBevelled(painter, t.map(shape), Metal::Finish::Gold, 3.2);
-        Metal::drawBevelled(painter, t.map(rim), Metal::Finish::Gold, 2.5);
-        gem(painter, t.map(QPointF(19, 19)), 4.6, QColor(206, 24, 30));
+        Bevel::draw(painter, t.map(shape), Metal::Finish::Gold, 3.2);
+        Bevel::draw(painter, t.map(rim), Metal::Finish::Gold, 2.5);
+        Gem::draw(painter, t.map(QPointF(19, 19)), 4.6, QColor(206, 24, 30));
     }
 }
 
@@ -150,44 +107,56 @@ void logoPanel(QPainter &painter)
     painter.setBrush(night);
     painter.drawRoundedRect(inner.adjusted(-1, -1, 1, 1), 6, 6);
 
+    const QGradientStops silverBlue = {
+        {0.00, QColor(16, 22, 44)},    {0.20, QColor(48, 62, 104)},  {0.40, QColor(104, 124, 170)},
+        {0.58, QColor(156, 176, 214)}, {0.75, QColor(204, 218, 242)}, {1.00, QColor(250, 252, 255)},
+    };
     QPainterPath ring;
     ring.addRoundedRect(outer, 11, 11);
     ring.addRoundedRect(inner, 6, 6);
     painter.setPen(QPen(Qt::black, 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(outer, 11, 11);
-    Metal::drawBevelled(painter, ring, silverBlue(), 3);
+    Bevel::draw(painter, ring, silverBlue, 3);
     for (QPointF at : {QPointF(outer.left() + 3, outer.center().y()),
                        QPointF(outer.right() - 3, outer.center().y())})
-        gem(painter, at, 4.2, QColor(52, 104, 226));
+        Gem::draw(painter, at, 4.2, QColor(52, 104, 226));
 
-    logoLettering(painter, inner.center() + QPointF(0, 0.5), 37);
+    LogoLettering::draw(painter, inner.center() + QPointF(0, 0.5), 37);
 }
 
 // The red medallion with the numeral, hung on two chains from the frame.
 void medallion(QPainter &painter)
 {
-    Metal::ChainStyle style;
+    Chain::Style style;
     style.link = {9, 16};
     style.thickness = 2.8;
     chainIn(painter, QRect(4, 98, 122, 44), QLineF(13, 108, 118, 132), 12, style);
     chainIn(painter, QRect(174, 98, 122, 44), QLineF(287, 108, 182, 132), 12, style);
 
+    const QGradientStops medallionRed = {
+        {0.00, QColor(40, 0, 0)},     {0.25, QColor(110, 4, 6)},    {0.45, QColor(176, 16, 16)},
+        {0.65, QColor(222, 44, 36)},  {0.85, QColor(250, 120, 100)}, {1.00, QColor(255, 214, 200)},
+    };
     const QRectF outer(111, 96, 78, 92);
     painter.setPen(QPen(Qt::black, 3));
     painter.setBrush(Qt::black);
     painter.drawEllipse(outer);
     QPainterPath face;
     face.addEllipse(outer.adjusted(6, 6, -6, -6));
-    Metal::drawBevelled(painter, face, medallionRed(), 11);
-    Metal::drawBevelled(painter, Metal::ovalRing(outer, 7.5), Metal::Finish::Gold, 3.75);
+    Bevel::draw(painter, face, medallionRed, 11);
+    Bevel::draw(painter, Outline::ovalRing(outer, 7.5), Metal::Finish::Gold, 3.75);
 
+    const QGradientStops numeralRed = {
+        {0.00, QColor(30, 0, 0)},    {0.35, QColor(86, 0, 4)},    {0.60, QColor(128, 6, 10)},
+        {0.85, QColor(176, 40, 36)}, {1.00, QColor(236, 140, 120)},
+    };
     QPainterPath three = Lettering::path(Face::Title, 84, QStringLiteral("3"));
-    three = centredAt(three, outer.center() + QPointF(0, 1));
+    three = Lettering::centredAt(three, outer.center() + QPointF(0, 1));
     painter.setPen(QPen(Qt::black, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::black);
     painter.drawPath(three);
-    Metal::drawBevelled(painter, three, numeralRed(), 2.5);
+    Bevel::draw(painter, three, numeralRed, 2.5);
 }
 
 // A four-pointed star of light with a soft glow.
@@ -229,6 +198,10 @@ void sparkle(QPainter &painter, QPointF at, qreal size)
 // The lesson's title in two lines of bevelled crimson capitals.
 void title(QPainter &painter)
 {
+    const QGradientStops crimson = {
+        {0.00, QColor(44, 0, 8)},     {0.22, QColor(110, 0, 20)},   {0.45, QColor(184, 10, 40)},
+        {0.65, QColor(226, 36, 64)},  {0.85, QColor(252, 120, 136)}, {1.00, QColor(255, 226, 226)},
+    };
     QPainterPath words;
     QPainterPath chain = Lettering::path(Face::Title, 50, QStringLiteral("CHAIN"));
     QPainterPath links = Lettering::path(Face::Title, 50, QStringLiteral("LINKS"));
@@ -242,7 +215,7 @@ void title(QPainter &painter)
     painter.drawPath(words.translated(2, 2));
     painter.setPen(QPen(Qt::black, 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(words);
-    Metal::drawBevelled(painter, words, crimson(), 2.6);
+    Bevel::draw(painter, words, crimson, 2.6);
 
     sparkle(painter, QPointF(chain.boundingRect().right() - 3, chain.boundingRect().top() + 2), 26);
 }
@@ -330,22 +303,26 @@ void banner(QPainter &painter)
 // The author's handle in glossy red script.
 void signature(QPainter &painter)
 {
+    const QGradientStops scriptRed = {
+        {0.00, QColor(60, 0, 0)},    {0.30, QColor(150, 0, 6)},     {0.55, QColor(214, 20, 20)},
+        {0.75, QColor(248, 70, 56)}, {1.00, QColor(255, 200, 180)},
+    };
     QPainterPath name = Lettering::path(Face::Script, 46, QStringLiteral("Morvane"));
     // The script's hairlines are too fine for a bevel: thicken every stroke.
     QPainterPathStroker weight;
     weight.setWidth(1.3);
     weight.setJoinStyle(Qt::RoundJoin);
     name = name.united(weight.createStroke(name)).simplified();
-    name = centredAt(name, QPointF(150, 358));
+    name = Lettering::centredAt(name, QPointF(150, 358));
     painter.setPen(QPen(Qt::black, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::black);
     painter.drawPath(name);
-    Metal::drawBevelled(painter, name, scriptRed(), 1.6);
+    Bevel::draw(painter, name, scriptRed, 1.6);
 }
 
 } // namespace
 
-void drawSplash(QPainter &painter)
+void draw(QPainter &painter)
 {
     frameChains(painter);
     cornerOrnaments(painter);
@@ -356,4 +333,4 @@ void drawSplash(QPainter &painter)
     signature(painter);
 }
 
-} // namespace TitleArt
+} // namespace SplashArt
