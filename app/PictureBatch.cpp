@@ -4,7 +4,7 @@
 
 #include <utility>
 
-PictureBatch::PictureBatch(std::span<const PictureSlot> wanted)
+PictureBatch::PictureBatch(std::span<const PictureId> wanted)
     : m_wanted(wanted.begin(), wanted.end())
     , m_worker(&PictureBatch::decodeUnclaimed, this)
 {
@@ -16,11 +16,11 @@ void PictureBatch::decodeUnclaimed()
         m_pictures[std::size_t(m_wanted[i])] = PictureStore::decode(m_wanted[i]);
 }
 
-QImage PictureBatch::take(PictureSlot slot)
+QImage PictureBatch::take(PictureId id)
 {
     if (m_worker.joinable()) {
         decodeUnclaimed();
         m_worker.join();
     }
-    return std::exchange(m_pictures[std::size_t(slot)], QImage());
+    return std::exchange(m_pictures[std::size_t(id)], QImage());
 }

@@ -18,20 +18,20 @@
 class PictureBatch final
 {
 public:
-    explicit PictureBatch(std::span<const PictureSlot> wanted);
+    explicit PictureBatch(std::span<const PictureId> wanted);
 
-    // Hands over the slot's decoded picture; the batch keeps no copy. A slot
+    // Hands over the decoded picture; the batch keeps no copy. A picture
     // that was not in the set, or was taken before, gives a null image.
-    QImage take(PictureSlot slot);
+    QImage take(PictureId id);
 
 private:
     // Decodes the pictures that no thread has claimed yet.
     void decodeUnclaimed();
 
-    const std::vector<PictureSlot> m_wanted;
+    const std::vector<PictureId> m_wanted;
     std::atomic<std::size_t> m_nextUnclaimed = 0;
     // Each picture is written by the one thread that claimed it.
-    std::array<QImage, PictureSlotCount> m_pictures;
+    std::array<QImage, PictureCount> m_pictures;
     // Started once the rest exists, and last, so that it is joined before
     // the rest goes.
     std::jthread m_worker;

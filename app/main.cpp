@@ -36,8 +36,8 @@ int main(int argc, char *argv[])
     // This one: its controls. The window takes its pictures once its
     // controls stand; the first take joins the decoding thread.
     Lesson lesson([] {
-        PictureBatch pictures(Form1::HeldPictures);
-        return std::make_unique<Form1>([&pictures](PictureSlot slot) { return pictures.take(slot); });
+        PictureBatch pictures(MainWindow::HeldPictures);
+        return std::make_unique<MainWindow>([&pictures](PictureId id) { return pictures.take(id); });
     });
     lesson.load();
     return app.exec();

@@ -21,10 +21,10 @@ const char *readerFormat(PictureFormat format)
     return nullptr;
 }
 
-std::array<PictureAsset, PictureSlotCount> loadAssets()
+std::array<PictureAsset, PictureCount> loadAssets()
 {
-    std::array<PictureAsset, PictureSlotCount> assets{};
-    for (int i = 0; i < PictureSlotCount; ++i) {
+    std::array<PictureAsset, PictureCount> assets{};
+    for (int i = 0; i < PictureCount; ++i) {
         const PictureRow &row = PictureTable[i];
         const QString path = QStringLiteral(":/pictures/") + QLatin1String(row.file);
         // Embedded uncompressed, so data() points straight into the program's
@@ -39,15 +39,15 @@ std::array<PictureAsset, PictureSlotCount> loadAssets()
 
 } // namespace
 
-const PictureAsset &PictureStore::picture(PictureSlot slot)
+const PictureAsset &PictureStore::picture(PictureId id)
 {
-    static const std::array<PictureAsset, PictureSlotCount> assets = loadAssets();
-    return assets[std::size_t(slot)];
+    static const std::array<PictureAsset, PictureCount> assets = loadAssets();
+    return assets[std::size_t(id)];
 }
 
-QImage PictureStore::decode(PictureSlot slot)
+QImage PictureStore::decode(PictureId id)
 {
-    const PictureAsset &asset = picture(slot);
+    const PictureAsset &asset = picture(id);
     QImage image;
     image.loadFromData(asset.bytes.data(), qsizetype(asset.bytes.size()), readerFormat(asset.format));
     // Correct built-in data cannot fail; a missing Qt image format plugin can.

@@ -12,14 +12,14 @@ class PictureStore final
 public:
     PictureStore() = delete;
 
-    // The asset of a slot; valid and unchanged for the whole run.
-    static const PictureAsset &picture(PictureSlot slot);
+    // The picture's asset; valid and unchanged for the whole run.
+    static const PictureAsset &picture(PictureId id);
 
-    // The slot's picture as width x height pixels, top row first, each 8-bit
+    // The picture as width x height pixels, top row first, each 8-bit
     // red, green and blue with an alpha of 255 (QImage::Format_RGB32, the
     // form a window draws without converting). Any thread may decode: Qt's
     // image readers are reentrant.
-    static QImage decode(PictureSlot slot);
+    static QImage decode(PictureId id);
 };
 
 #endif // PICTURESTORE_H

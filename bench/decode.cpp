@@ -120,8 +120,8 @@ int main(int argc, char *argv[])
     double floorTotal = 0;
     double qtReadersTotal = 0;
     for (const PictureRow &row : PictureTable) {
-        const PictureSlot slot = row.slot;
-        const PictureAsset &asset = PictureStore::picture(slot);
+        const PictureId id = row.id;
+        const PictureAsset &asset = PictureStore::picture(id);
         const std::string name = std::string(row.file).substr(0, std::string(row.file).rfind('.'));
         std::function<QImage()> floor;
         const char *floorName = nullptr;
@@ -139,7 +139,7 @@ int main(int argc, char *argv[])
             floorName = "Qt's icon reader alone";
             break;
         }
-        const auto ours = [slot] { return PictureStore::decode(slot); };
+        const auto ours = [id] { return PictureStore::decode(id); };
 
         // Both decode the same picture, pixel for pixel.
         if (ours() != floor().convertToFormat(QImage::Format_RGB32)) {

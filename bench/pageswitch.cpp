@@ -1,5 +1,5 @@
 // Page switch: one click's whole work, the page procedure and the repaint of
-// Picture1 and Text1, next to handing the same decoded picture to a bare
+// pagePicture and pageText, next to handing the same decoded picture to a bare
 // QLabel and the same text to a bare QPlainTextEdit and repainting both.
 // Runs offscreen.
 
@@ -82,18 +82,23 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
 
     // The start-up splash closes at once.
-    Lesson lesson([] { return std::make_unique<Form1>(PictureStore::decode); }, 1ms);
-    Form1 &form = lesson.mainWindow();
+    MainWindow *built = nullptr;
+    Lesson lesson([&built] {
+        auto window = std::make_unique<MainWindow>(PictureStore::decode);
+        built = window.get();
+        return window;
+    }, 1ms);
     lesson.load();
+    MainWindow &form = *built;
     waitUntilExposed(&form);
-    const char *const buttonNames[PageCount] = {"cmdIntro", "Command1", "Command2", "Command3", "Command4",
-                                                "Command5", "Command6", "Command7", "cmdZarnok"};
+    const char *const buttonNames[PageCount] = {"introButton", "stepButton1", "stepButton2", "stepButton3", "stepButton4",
+                                                "stepButton5", "stepButton6", "stepButton7", "greetingsButton"};
     std::array<QPushButton *, PageCount> buttons{};
     for (int i = 0; i < PageCount; ++i)
         buttons[i] = form.findChild<QPushButton *>(QLatin1String(buttonNames[i]));
     PaintCounter ourPaints;
-    ourPaints.watch(form.findChild<QLabel *>(QStringLiteral("Picture1")));
-    ourPaints.watch(form.findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->viewport());
+    ourPaints.watch(form.findChild<QLabel *>(QStringLiteral("pagePicture")));
+    ourPaints.watch(form.findChild<QPlainTextEdit *>(QStringLiteral("pageText"))->viewport());
 
     // The floor: the same pictures and texts, ready made, on bare widgets of
     // the same sizes.
@@ -111,7 +116,7 @@ int main(int argc, char *argv[])
     std::array<QPixmap, PageCount> pictures;
     std::array<QString, PageCount> texts;
     for (int i = 0; i < PageCount; ++i) {
-        const TutorialPage &page = PageCatalogue::pages()[i];
+        const TutorialPage &page = PageCatalogue::page(PageId(i));
         pictures[i] = QPixmap::fromImage(PictureStore::decode(page.picture));
         const std::string text = PageCatalogue::text(page);
         texts[i] = QString::fromLatin1(text.data(), qsizetype(text.size()));
@@ -134,7 +139,7 @@ int main(int argc, char *argv[])
     }
     const double oursMs = Figures::median(ourTimes);
     const double floorMs = Figures::median(floorTimes);
-    Figures::ratioRow("Page switch: procedure and repaint of Picture1 and Text1 (offscreen)", Figures::ms(oursMs),
+    Figures::ratioRow("Page switch: procedure and repaint of pagePicture and pageText (offscreen)", Figures::ms(oursMs),
                       "bare QLabel and QPlainTextEdit, set and repainted", Figures::ms(floorMs), oursMs / floorMs,
                       1.5);
     return 0;

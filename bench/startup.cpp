@@ -48,7 +48,7 @@ namespace {
 constexpr int StartUpRounds = 15; // the first one a warm-up
 constexpr int MemoryRuns = 5;
 constexpr double LimitMs = 20000; // for anything a program should show
-constexpr char BuiltLine[] = "Form1 built";
+constexpr char BuiltLine[] = "main window built";
 
 [[noreturn]] void giveUp(const char *why)
 {

@@ -1,7 +1,7 @@
 #ifndef MAINVIEW_H
 #define MAINVIEW_H
 
-#include "PictureSlot.h"
+#include "PictureId.h"
 #include "Rgb.h"
 
 #include <string_view>
@@ -12,8 +12,8 @@ class MainView
 public:
     virtual ~MainView() = default;
 
-    // The display box shows the already decoded picture of the slot.
-    virtual void setPicture(PictureSlot slot) = 0;
+    // The display box shows the already decoded picture.
+    virtual void setPicture(PictureId id) = 0;
     // Replaces the whole text of the text box; Latin-1 bytes.
     virtual void setText(std::string_view latin1) = 0;
     // Applies to the text from now on, including text set later.

@@ -87,7 +87,7 @@ constexpr std::string_view greetingsText[] = {
 };
 
 using enum PageId;
-using enum PictureSlot;
+using enum PictureId;
 using enum TextColourRule;
 
 constexpr auto catalogue = std::to_array<TutorialPage>({
@@ -118,11 +118,6 @@ static_assert(oneRowAPageInButtonOrder(), "page() indexes the catalogue by page"
 
 namespace PageCatalogue {
 
-std::span<const TutorialPage> pages()
-{
-    return catalogue;
-}
-
 const TutorialPage &page(PageId id)
 {
     return catalogue.at(static_cast<std::size_t>(id));
@@ -134,11 +129,6 @@ std::string text(const TutorialPage &page)
     for (std::string_view piece : page.fragments)
         joined += piece;
     return joined;
-}
-
-std::string text(PageId id)
-{
-    return text(page(id));
 }
 
 } // namespace PageCatalogue

@@ -9,13 +9,10 @@
 // The fixed content of the lesson: nine pages in the order of the button row.
 namespace PageCatalogue {
 
-std::span<const TutorialPage> pages();
-
 const TutorialPage &page(PageId id);
 
 // The page's pieces joined end to end, as Latin-1 bytes.
 std::string text(const TutorialPage &page);
-std::string text(PageId id);
 
 } // namespace PageCatalogue
 

@@ -6,36 +6,23 @@
 class MainView;
 class SplashView;
 
-// The event procedures of the main window. Each button or menu event runs
-// exactly one of them; they keep nothing between events, since everything the
-// user sees lives in the windows they write to.
+// What the lesson does at start-up and at each thing a person asks of the
+// main window. It keeps nothing between events, since everything the person
+// sees lives in the windows it writes to.
 class PagePresenter final
 {
 public:
     PagePresenter(MainView &mainView, SplashView &splashView);
 
-    void Form_Load();
+    // The start-up splash, until it closes; the text is light cyan from then on.
+    void start();
 
-    void cmdIntro_Click();
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
-    void Command6_Click();
-    void Command7_Click();
-
-    void mnuGreetz_Click();
-    void cmdZarnok_Click();
-    void cmdMorvane_Click();
-    void mnuAbout_Click();
-    void mnuExit_Click();
-
-    void BlueText();
+    void showPage(PageId id);
+    void showGreetings();
+    void showAbout();
+    void exit();
 
 private:
-    void showPage(PageId id);
-
     MainView &m_main;
     SplashView &m_splash;
 };

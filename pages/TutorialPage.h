@@ -2,7 +2,7 @@
 #define TUTORIALPAGE_H
 
 #include "PageId.h"
-#include "PictureSlot.h"
+#include "PictureId.h"
 
 #include <span>
 #include <string_view>
@@ -21,7 +21,7 @@ inline constexpr std::string_view CrLf = "\r\n";
 // character; they are converted only where a window shows them.
 struct TutorialPage {
     PageId id;
-    PictureSlot picture;
+    PictureId picture;
     std::span<const std::string_view> fragments;
     TextColourRule colour;
 };

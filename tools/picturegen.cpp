@@ -21,14 +21,14 @@
 
 namespace {
 
-using enum PictureSlot;
+using enum PictureId;
 
 // How the pictures are encoded beyond what the picture table says: the author's
 // logo interlaced with bytes behind its trailer, the intro at 72 dpi and the
 // other JPEG pictures at 96.
-constexpr PictureSlot InterlacedGif = picAuthorIcon;
+constexpr PictureId InterlacedGif = picAuthorIcon;
 constexpr int TrailingByteCount = 169;
-constexpr PictureSlot JpegAt72Dpi = picIntro;
+constexpr PictureId JpegAt72Dpi = picIntro;
 
 // The file's name without its extension: the picture's name.
 QLatin1String nameOf(const PictureRow &row)
@@ -57,14 +57,14 @@ QByteArray encode(const PictureRow &row, const QImage &image)
         return IconWriter::write(image);
     case PictureFormat::Gif: {
         GifWriter writer(1 << row.bitsPerPixel);
-        if (row.slot == InterlacedGif) {
+        if (row.id == InterlacedGif) {
             writer.setInterlaced(true);
             writer.setTrailingBytes(trailingBytes());
         }
         return writer.write(image);
     }
     case PictureFormat::Jpeg: {
-        JpegWriter writer(row.slot == JpegAt72Dpi ? 72 : 96);
+        JpegWriter writer(row.id == JpegAt72Dpi ? 72 : 96);
         writer.setComment("Tutorial No. 3: " + QByteArray(nameOf(row).data(), nameOf(row).size()));
         return writer.write(image);
     }
@@ -129,7 +129,7 @@ QImage contactSheet(const QList<Encoded> &pictures)
 } // namespace
 
 // picturegen OUTDIR [--contact-sheet FILE]: draws every picture and writes it
-// in its file format as OUTDIR/<slot>.<ext>.
+// in its file format as OUTDIR/<id>.<ext>.
 int main(int argc, char *argv[])
 {
     // A build tool: never needs a display.
@@ -154,8 +154,8 @@ int main(int argc, char *argv[])
             throw std::runtime_error("cannot create " + dir.toStdString());
         QList<Encoded> pictures;
         for (const PictureRow &row : PictureTable) {
-            const QImage image = Artwork::draw(row.slot);
-            if (image.size() != Artwork::size(row.slot))
+            const QImage image = Artwork::draw(row.id);
+            if (image.size() != Artwork::size(row.id))
                 throw std::runtime_error(std::string("the drawing of ") + row.file + " has the wrong size");
             const QByteArray bytes = encode(row, image);
             writeFile(dir + u'/' + QLatin1String(row.file), bytes);

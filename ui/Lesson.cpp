@@ -3,6 +3,24 @@
 #include "WindowLog.h"
 #include "WindowPlacement.h"
 
+#include <QGuiApplication>
+
+namespace {
+
+// While the splash or About is up, the main window takes no input. The window
+// system holds back mouse and keys; a screen reader's "press" action reaches
+// a button or menu item directly, so nothing it asks for runs then.
+template <typename Action>
+auto unlessModal(Action action)
+{
+    return [action](auto... arguments) {
+        if (!QGuiApplication::modalWindow())
+            action(arguments...);
+    };
+}
+
+} // namespace
+
 Lesson::Lesson(MainWindowView::Builder buildMainWindow, std::chrono::milliseconds splashAutoClose)
     : m_main([this, build = std::move(buildMainWindow)] { return wire(build()); })
     , m_splash(splashAutoClose)
@@ -11,19 +29,24 @@ Lesson::Lesson(MainWindowView::Builder buildMainWindow, std::chrono::millisecond
     m_splash.afterFirstPaint([this] { m_main.build(); });
 }
 
-std::unique_ptr<Form1> Lesson::wire(std::unique_ptr<Form1> window)
+std::unique_ptr<MainWindow> Lesson::wire(std::unique_ptr<MainWindow> window)
 {
-    window->runProcedures(m_presenter);
-    m_splash.setMainWindow(window.get());
+    PagePresenter &p = m_presenter;
+    MainWindow *w = window.get();
+    QObject::connect(w, &MainWindow::pageAsked, w, unlessModal([&p](PageId page) { p.showPage(page); }));
+    QObject::connect(w, &MainWindow::greetingsAsked, w, unlessModal([&p] { p.showGreetings(); }));
+    QObject::connect(w, &MainWindow::aboutAsked, w, unlessModal([&p] { p.showAbout(); }));
+    QObject::connect(w, &MainWindow::exitAsked, w, unlessModal([&p] { p.exit(); }));
+    m_splash.setMainWindow(w);
     return window;
 }
 
 void Lesson::load()
 {
-    qCDebug(lcWindows, "Form_Load");
-    m_presenter.Form_Load();
+    qCDebug(lcWindows, "start-up");
+    m_presenter.start();
 
-    Form1 &window = m_main.window();
+    MainWindow &window = m_main.window();
     WindowPlacement::place(&window);
     window.show();
 }

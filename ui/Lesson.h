@@ -3,7 +3,7 @@
 
 #include "MainWindowView.h"
 #include "PagePresenter.h"
-#include "SplashWindowView.h"
+#include "SplashCardView.h"
 
 #include <chrono>
 
@@ -14,25 +14,23 @@ class Lesson final
 {
 public:
     explicit Lesson(MainWindowView::Builder buildMainWindow,
-                    std::chrono::milliseconds splashAutoClose = frmSplash::AutoCloseInterval);
+                    std::chrono::milliseconds splashAutoClose = SplashCard::AutoCloseInterval);
 
     Lesson(const Lesson &) = delete;
     Lesson &operator=(const Lesson &) = delete;
 
-    // Runs Form_Load, which waits for the start-up splash, then shows the
+    // Runs start, which waits for the start-up splash, then shows the
     // main window in the centre of the screen. The main window is built as
     // soon as the splash has first painted, inside that wait.
     void load();
 
-    Form1 &mainWindow() { return m_main.window(); }
-
 private:
-    std::unique_ptr<Form1> wire(std::unique_ptr<Form1> window);
+    std::unique_ptr<MainWindow> wire(std::unique_ptr<MainWindow> window);
 
     // In this order, so that the splash card, which the main window owns
     // while it is the About window, goes before the main window.
     MainWindowView m_main;
-    SplashWindowView m_splash;
+    SplashCardView m_splash;
     PagePresenter m_presenter;
 };
 

@@ -16,16 +16,16 @@ void MainWindowView::build()
     if (m_window)
         return;
     m_window = std::exchange(m_builder, {})();
-    qCDebug(lcWindows, "Form1 built");
+    qCDebug(lcWindows, "main window built");
 }
 
-Form1 &MainWindowView::window()
+MainWindow &MainWindowView::window()
 {
     build();
     return *m_window;
 }
 
-void MainWindowView::setPicture(PictureSlot slot) { window().setPicture(slot); }
+void MainWindowView::setPicture(PictureId id) { window().setPicture(id); }
 void MainWindowView::setText(std::string_view latin1) { window().setText(latin1); }
 void MainWindowView::setTextColour(Rgb colour) { window().setTextColour(colour); }
 void MainWindowView::endProgram() { window().endProgram(); }

@@ -1,7 +1,7 @@
 #ifndef MAINWINDOWVIEW_H
 #define MAINWINDOWVIEW_H
 
-#include "Form1.h"
+#include "MainWindow.h"
 #include "MainView.h"
 
 #include <functional>
@@ -13,22 +13,22 @@
 class MainWindowView final : public MainView
 {
 public:
-    using Builder = std::function<std::unique_ptr<Form1>()>;
+    using Builder = std::function<std::unique_ptr<MainWindow>()>;
 
     explicit MainWindowView(Builder builder);
     ~MainWindowView() override;
 
     void build();
-    Form1 &window();
+    MainWindow &window();
 
-    void setPicture(PictureSlot slot) override;
+    void setPicture(PictureId id) override;
     void setText(std::string_view latin1) override;
     void setTextColour(Rgb colour) override;
     void endProgram() override;
 
 private:
     Builder m_builder;
-    std::unique_ptr<Form1> m_window;
+    std::unique_ptr<MainWindow> m_window;
 };
 
 #endif // MAINWINDOWVIEW_H

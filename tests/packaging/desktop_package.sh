@@ -105,7 +105,7 @@ gzip -dc "$root/usr/share/man/man1/$package.1.gz" | grep -q "^\.TH .* 1 .*\"$pac
 
 # Start the installed program, headless, with nothing from this build around
 # it. Qt reports each window that shows on its accessibility log; the main
-# window's entry names Form1. The splash comes first, for five seconds. A
+# window's entry names MainWindow. The splash comes first, for five seconds. A
 # session's UTF-8 locale: without one Qt 6.8 warns, where Qt 6.4 was silent.
 log=$work/run.log
 env -i PATH=/usr/bin:/bin HOME="$work" XDG_RUNTIME_DIR="$work/runtime" LANG=C.UTF-8 \
@@ -113,7 +113,7 @@ env -i PATH=/usr/bin:/bin HOME="$work" XDG_RUNTIME_DIR="$work/runtime" LANG=C.UT
     "$root/usr/bin/$package" >"$log" 2>&1 &
 program=$!
 deadline=$((SECONDS + 60))
-until grep -q 'role=Window.*obj=Form1(' "$log"; do
+until grep -q 'role=Window.*obj=MainWindow(' "$log"; do
     kill -0 "$program" 2>/dev/null || { cat "$log"; wait "$program"; fail "the program ended (status $?) before its main window showed"; }
     [ "$SECONDS" -lt "$deadline" ] || { cat "$log"; fail "no main window after 60 s"; }
     sleep 0.1

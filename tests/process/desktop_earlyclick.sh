@@ -71,8 +71,8 @@ visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1;
 # The click as soon as the card is there: a person quick off the mark.
 wait_for 20 "the splash never came" 'test -n "$(visible Form2)"'
 xdotool mousemove --window "$(visible Form2)" 150 200 click 1
-wait_for 10 "the click did not close the splash" 'test "$(said "frmSplash closed")" = 1'
-up=$(tr -d '\r' <"$log" | awk -F'|' '$2 == "frmSplash created" { made = $1 } $2 == "frmSplash closed" { printf "%d", ($1 - made) * 1000 }')
+wait_for 10 "the click did not close the splash" 'test "$(said "splash card closed")" = 1'
+up=$(tr -d '\r' <"$log" | awk -F'|' '$2 == "splash card created" { made = $1 } $2 == "splash card closed" { printf "%d", ($1 - made) * 1000 }')
 [ "$up" -lt 4000 ] || fail "the splash stayed $up ms: the click did not close it"
 
 wait_for 10 "the main window never showed" 'test -n "$(visible "$product")"'

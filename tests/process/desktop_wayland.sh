@@ -104,13 +104,13 @@ echo "program: splash up for $up ms, then the main window, no warning"
 # the main window, the start-up splash as a window of its own (two start-ups,
 # one closed by its timer and one at its first paint, then the one before About).
 "$splash_tests" startUpWaitsForTheSplash aboutHasNoTimerAndStaysUntilClicked \
-    >"$work/tests.out" 2>"$work/tests.err" || fail "tst_frmsplash on Wayland:
+    >"$work/tests.out" 2>"$work/tests.err" || fail "tst_splashcard on Wayland:
 $(cat "$work/tests.out")
 $(grep -Ev "$protocol" "$work/tests.err")"
 warnings=$(grep -Ev "$protocol" "$work/tests.err")
-[ -z "$warnings" ] || fail "tst_frmsplash on Wayland printed:
+[ -z "$warnings" ] || fail "tst_splashcard on Wayland printed:
 $warnings"
 owners=$(cards "$work/tests.err" | paste -sd,)
 [ "$owners" = "none,none,none,Vantrel Tutorial No. 3" ] \
     || fail "start-up splashes must have no parent, About the main window; parents were: $owners"
-echo "tst_frmsplash: passed on Wayland; parents of the cards shown: $owners"
+echo "tst_splashcard: passed on Wayland; parents of the cards shown: $owners"

@@ -9,7 +9,7 @@
 // line break a single "\n".
 inline QString expectedText(PageId page)
 {
-    const std::string latin1 = PageCatalogue::text(page);
+    const std::string latin1 = PageCatalogue::text(PageCatalogue::page(page));
     return QString::fromLatin1(latin1.data(), qsizetype(latin1.size())).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 

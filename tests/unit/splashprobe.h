@@ -2,7 +2,7 @@
 #define SPLASHPROBE_H
 
 #include "Lesson.h"
-#include "frmSplash.h"
+#include "SplashCard.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -37,23 +37,23 @@ inline QByteArray runningTest()
 
 // The splash card while one exists, shown or not, else null: it is destroyed
 // when it closes.
-inline frmSplash *liveSplash()
+inline SplashCard *liveSplash()
 {
     for (QWidget *widget : QApplication::allWidgets()) {
-        if (auto *splash = qobject_cast<frmSplash *>(widget))
+        if (auto *splash = qobject_cast<SplashCard *>(widget))
             return splash;
     }
     return nullptr;
 }
 
-inline frmSplash *modalSplash()
+inline SplashCard *modalSplash()
 {
-    auto *splash = qobject_cast<frmSplash *>(QApplication::activeModalWidget());
+    auto *splash = qobject_cast<SplashCard *>(QApplication::activeModalWidget());
     return splash && splash->isVisible() ? splash : nullptr;
 }
 
 // Fails the test, naming `closedBy`, if `splash` is still up after `limit`.
-inline void expectClosedWithin(frmSplash *splash, const QString &closedBy,
+inline void expectClosedWithin(SplashCard *splash, const QString &closedBy,
                                std::chrono::milliseconds limit = SplashLimit,
                                std::source_location where = std::source_location::current())
 {
@@ -69,7 +69,7 @@ inline void expectClosedWithin(frmSplash *splash, const QString &closedBy,
 // Once a splash is up and modal, `action` runs once; `closedBy` is what then
 // closes the splash. A splash that comes up without being modal is closed
 // after SplashLimit, failing the test.
-inline void whenSplashIsUp(std::function<void(frmSplash *)> action,
+inline void whenSplashIsUp(std::function<void(SplashCard *)> action,
                            const QString &closedBy = QStringLiteral("the test's click or close request"),
                            std::source_location where = std::source_location::current())
 {
@@ -83,14 +83,14 @@ inline void whenSplashIsUp(std::function<void(frmSplash *)> action,
         };
         if (splashprobe::runningTest() != test)
             return stop();
-        if (frmSplash *splash = modalSplash()) {
+        if (SplashCard *splash = modalSplash()) {
             stop();
             expectClosedWithin(splash, closedBy, SplashLimit, where);
             action(splash);
         } else if (deadline.hasExpired()) {
             stop();
             for (QWidget *w : QApplication::topLevelWidgets()) {
-                auto *splash = qobject_cast<frmSplash *>(w);
+                auto *splash = qobject_cast<SplashCard *>(w);
                 if (splash && splash->isVisible()) {
                     splashprobe::failAt(where, QStringLiteral("a splash came up, but not modal"));
                     splash->done(QDialog::Rejected);
@@ -103,17 +103,17 @@ inline void whenSplashIsUp(std::function<void(frmSplash *)> action,
 
 inline void clickAwaySplashWhenUp(std::source_location where = std::source_location::current())
 {
-    whenSplashIsUp([](frmSplash *splash) { QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(150, 200)); },
+    whenSplashIsUp([](SplashCard *splash) { QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(150, 200)); },
                    QStringLiteral("a click on it"), where);
 }
 
-// Form_Load, whose wait the start-up splash's timer must end within SplashLimit.
+// start, whose wait the start-up splash's timer must end within SplashLimit.
 inline void loadForm(Lesson &lesson, std::source_location where = std::source_location::current())
 {
     QTimer deadline;
     deadline.setSingleShot(true);
     QObject::connect(&deadline, &QTimer::timeout, &deadline, [where] {
-        if (frmSplash *splash = liveSplash()) {
+        if (SplashCard *splash = liveSplash()) {
             splashprobe::failAt(where, QStringLiteral("the start-up splash's timer had not closed it after %1 s")
                                            .arg(SplashLimit.count()));
             splash->done(QDialog::Rejected);

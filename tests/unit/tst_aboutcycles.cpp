@@ -1,7 +1,7 @@
 #include "storedwindow.h"
-#include "Form1.h"
+#include "MainWindow.h"
 #include "PictureStore.h"
-#include "frmSplash.h"
+#include "SplashCard.h"
 #include "splashprobe.h"
 
 #include <QtTest>
@@ -66,19 +66,19 @@ void tst_AboutCycles::fiveHundredAboutCycles()
     constexpr qint64 AllowedGrowth = 1024 * 1024;
 
     Lesson lesson(mainWindowFromStore, 10ms);
-    Form1 &form = lesson.mainWindow();
     loadForm(lesson);
+    MainWindow &form = *builtMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
-    auto *button = form.findChild<QPushButton *>(QStringLiteral("cmdMorvane"));
+    auto *button = form.findChild<QPushButton *>(QStringLiteral("aboutButton"));
     const QPoint onButton = button->mapTo(&form, button->rect().center());
-    QAction *about = form.findChild<QAction *>(QStringLiteral("mnuAbout"));
+    QAction *about = form.findChild<QAction *>(QStringLiteral("aboutAction"));
     const qsizetype widgetsBefore = QApplication::allWidgets().size();
 
     qint64 residentAfterWarmUp = 0;
     for (int cycle = 1; cycle <= Cycles; ++cycle) {
         bool wasUp = false;
-        whenSplashIsUp([&wasUp](frmSplash *splash) {
+        whenSplashIsUp([&wasUp](SplashCard *splash) {
             wasUp = true;
             QTest::mouseClick(splash->windowHandle(), Qt::LeftButton, {}, QPoint(150, 200));
         }, QStringLiteral("a click on it"));

@@ -1,5 +1,5 @@
 #include "storedwindow.h"
-#include "Form1.h"
+#include "MainWindow.h"
 #include "PictureStore.h"
 #include "splashprobe.h"
 
@@ -27,14 +27,14 @@ private:
     QAccessibleInterface *accessible(const QString &objectName) const;
 
     Lesson *lesson = nullptr;
-    Form1 *form = nullptr;
+    MainWindow *form = nullptr;
 };
 
 void tst_DesktopAccessibility::initTestCase()
 {
     lesson = new Lesson(mainWindowFromStore, 10ms);
-    form = &lesson->mainWindow();
     loadForm(*lesson);
+    form = builtMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(form));
 }
 
@@ -56,15 +56,15 @@ void tst_DesktopAccessibility::namesAndDescriptions_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("description");
 
-    QTest::newRow("author's button") << "cmdMorvane" << QAccessible::Button << "Morvane" << "About this tutorial";
-    QTest::newRow("group's button") << "cmdZarnok" << QAccessible::Button << "Zarnok" << "Greetings";
-    QTest::newRow("step picture") << "Picture1" << QAccessible::Graphic << "Step picture" << "The picture of the page shown";
-    QTest::newRow("step text") << "Text1" << QAccessible::EditableText << "Step instructions" << "The instructions of the page shown";
+    QTest::newRow("author's button") << "aboutButton" << QAccessible::Button << "Morvane" << "About this tutorial";
+    QTest::newRow("group's button") << "greetingsButton" << QAccessible::Button << "Zarnok" << "Greetings";
+    QTest::newRow("step picture") << "pagePicture" << QAccessible::Graphic << "Step picture" << "The picture of the page shown";
+    QTest::newRow("step text") << "pageText" << QAccessible::EditableText << "Step instructions" << "The instructions of the page shown";
     // Captioned buttons are named by their captions.
-    QTest::newRow("intro button") << "cmdIntro" << QAccessible::Button << "Intro" << "";
-    QTest::newRow("step 7 button") << "Command7" << QAccessible::Button << "7" << "";
+    QTest::newRow("intro button") << "introButton" << QAccessible::Button << "Intro" << "";
+    QTest::newRow("step 7 button") << "stepButton7" << QAccessible::Button << "7" << "";
     // Decoration: passed over, not read out as an empty label.
-    QTest::newRow("strip") << "Picture2" << QAccessible::Client << "" << "";
+    QTest::newRow("strip") << "titleStrip" << QAccessible::Client << "" << "";
 }
 
 void tst_DesktopAccessibility::namesAndDescriptions()

@@ -1,7 +1,7 @@
 #include "storedwindow.h"
-#include "Form1.h"
+#include "MainWindow.h"
 #include "PictureStore.h"
-#include "frmSplash.h"
+#include "SplashCard.h"
 #include "splashprobe.h"
 
 #include <QtTest>
@@ -13,7 +13,7 @@
 
 using namespace std::chrono_literals;
 
-Q_DECLARE_METATYPE(PictureSlot)
+Q_DECLARE_METATYPE(PictureId)
 
 // Run with QT_SCALE_FACTOR set (2 and 1.5 in the suite): the whole window
 // scales as one, and each picture is enlarged once, by repeating its pixels,
@@ -37,7 +37,7 @@ private:
     template <typename T> T *child(const char *name) { return form->findChild<T *>(QLatin1String(name)); }
 
     Lesson *lesson = nullptr;
-    Form1 *form = nullptr;
+    MainWindow *form = nullptr;
     qreal ratio = 1;
 };
 
@@ -101,8 +101,8 @@ int foreignPixels(const QImage &grab, const QImage &picture)
 void tst_DesktopHighDpi::initTestCase()
 {
     lesson = new Lesson(mainWindowFromStore, 10ms);
-    form = &lesson->mainWindow();
     loadForm(*lesson);
+    form = builtMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(form));
     ratio = form->devicePixelRatioF();
     QVERIFY2(ratio > 1, "run with QT_SCALE_FACTOR=2");
@@ -117,7 +117,7 @@ void tst_DesktopHighDpi::windowScalesAsOne()
 {
     // Layout stays in the same logical units; the device draws it larger.
     QCOMPARE(form->centralWidget()->size(), QSize(581, 556));
-    auto *picture = child<QLabel>("Picture1");
+    auto *picture = child<QLabel>("pagePicture");
     QCOMPARE(picture->geometry(), QRect(135, 93, 305, 305));
 
     const QPixmap window = form->grab();
@@ -132,22 +132,22 @@ void tst_DesktopHighDpi::windowScalesAsOne()
 void tst_DesktopHighDpi::stepPictureIsEnlargedCrisply_data()
 {
     QTest::addColumn<QString>("button");
-    QTest::addColumn<PictureSlot>("slot");
+    QTest::addColumn<PictureId>("id");
 
-    QTest::newRow("intro") << "cmdIntro" << PictureSlot::picIntro;
-    QTest::newRow("step 1") << "Command1" << PictureSlot::picStep1;
-    QTest::newRow("step 4") << "Command4" << PictureSlot::picStep4;
-    QTest::newRow("step 7") << "Command7" << PictureSlot::picStep7;
+    QTest::newRow("intro") << "introButton" << PictureId::picIntro;
+    QTest::newRow("step 1") << "stepButton1" << PictureId::picStep1;
+    QTest::newRow("step 4") << "stepButton4" << PictureId::picStep4;
+    QTest::newRow("step 7") << "stepButton7" << PictureId::picStep7;
 }
 
 void tst_DesktopHighDpi::stepPictureIsEnlargedCrisply()
 {
     QFETCH(QString, button);
-    QFETCH(PictureSlot, slot);
+    QFETCH(PictureId, id);
 
     form->findChild<QPushButton *>(button)->click();
-    auto *box = child<QLabel>("Picture1");
-    const QImage picture = rgb(PictureStore::decode(slot));
+    auto *box = child<QLabel>("pagePicture");
+    const QImage picture = rgb(PictureStore::decode(id));
     const QRect content = box->contentsRect();
 
     // In the window, at the place the layout gives it.
@@ -166,19 +166,19 @@ void tst_DesktopHighDpi::stepPictureIsEnlargedCrisply()
 void tst_DesktopHighDpi::pictureButtonsAreEnlargedCrisply_data()
 {
     QTest::addColumn<QString>("button");
-    QTest::addColumn<PictureSlot>("slot");
+    QTest::addColumn<PictureId>("id");
 
-    QTest::newRow("author") << "cmdMorvane" << PictureSlot::picAuthorIcon;
-    QTest::newRow("group") << "cmdZarnok" << PictureSlot::picGroupLogo;
+    QTest::newRow("author") << "aboutButton" << PictureId::picAuthorIcon;
+    QTest::newRow("group") << "greetingsButton" << PictureId::picGroupLogo;
 }
 
 void tst_DesktopHighDpi::pictureButtonsAreEnlargedCrisply()
 {
     QFETCH(QString, button);
-    QFETCH(PictureSlot, slot);
+    QFETCH(PictureId, id);
 
     auto *widget = form->findChild<QPushButton *>(button);
-    const QImage picture = rgb(PictureStore::decode(slot));
+    const QImage picture = rgb(PictureStore::decode(id));
     // The logo as the style asks the icon for it: enlarged, not smoothed.
     const QImage logo = rgb(widget->icon().pixmap(widget->iconSize(), ratio));
     QCOMPARE(foreignPixels(logo, picture), 0);
@@ -198,8 +198,8 @@ void tst_DesktopHighDpi::pictureButtonsAreEnlargedCrisply()
 
 void tst_DesktopHighDpi::splashIsEnlargedCrisply()
 {
-    frmSplash splash(1h);
-    const QImage picture = rgb(PictureStore::decode(PictureSlot::picSplash));
+    SplashCard splash(1h);
+    const QImage picture = rgb(PictureStore::decode(PictureId::picSplash));
     const QPixmap grab = splash.grab();
     QCOMPARE(grab.devicePixelRatio(), ratio);
     const QImage shown = rgb(grab).copy(QRect(QPoint(0, 0), (QSizeF(picture.size()) * ratio).toSize()));

@@ -31,10 +31,10 @@ class RecordingMainView final : public MainView
 public:
     explicit RecordingMainView(CallLog &log) : m_log(log) {}
 
-    void setPicture(PictureSlot slot) override
+    void setPicture(PictureId id) override
     {
-        picture = slot;
-        m_log.calls << QStringLiteral("setPicture(%1)").arg(int(slot));
+        picture = id;
+        m_log.calls << QStringLiteral("setPicture(%1)").arg(int(id));
     }
     void setText(std::string_view latin1) override
     {
@@ -48,7 +48,7 @@ public:
     }
     void endProgram() override { m_log.calls << QStringLiteral("endProgram"); }
 
-    PictureSlot picture = PictureSlot::picIntro;
+    PictureId picture = PictureId::picIntro;
     std::string text;
     Rgb colour{};
 
@@ -78,7 +78,17 @@ private:
     CallLog &m_log;
 };
 
-using Procedure = void (PagePresenter::*)();
+using Procedure = std::function<void(PagePresenter &)>;
+
+Procedure call(void (PagePresenter::*event)())
+{
+    return [event](PagePresenter &presenter) { (presenter.*event)(); };
+}
+
+Procedure show(PageId page)
+{
+    return [page](PagePresenter &presenter) { presenter.showPage(page); };
+}
 
 QString pageCalls(PageId id)
 {
@@ -102,7 +112,7 @@ private slots:
     void colourAcrossPages_data();
     void colourAcrossPages();
     void aboutLeavesPictureAndColour();
-    void formLoadSetsColourOnlyAfterSplashCloses();
+    void startSetsColourOnlyAfterSplashCloses();
 };
 
 void tst_PagePresenter::procedure_data()
@@ -111,24 +121,23 @@ void tst_PagePresenter::procedure_data()
     QTest::addColumn<QString>("expected");
 
     const QString cyan = QStringLiteral("setTextColour(lightcyan)|");
-    QTest::newRow("Form_Load") << &PagePresenter::Form_Load
+    QTest::newRow("start") << call(&PagePresenter::start)
                                << QStringLiteral("showModal|setTextColour(lightcyan)");
-    QTest::newRow("cmdIntro") << &PagePresenter::cmdIntro_Click << cyan + pageCalls(PageId::Intro);
-    QTest::newRow("Command1") << &PagePresenter::Command1_Click << cyan + pageCalls(PageId::Step1);
-    QTest::newRow("Command2") << &PagePresenter::Command2_Click << cyan + pageCalls(PageId::Step2);
-    QTest::newRow("Command3 keeps colour") << &PagePresenter::Command3_Click << pageCalls(PageId::Step3);
-    QTest::newRow("Command4") << &PagePresenter::Command4_Click << cyan + pageCalls(PageId::Step4);
-    QTest::newRow("Command5") << &PagePresenter::Command5_Click << cyan + pageCalls(PageId::Step5);
-    QTest::newRow("Command6") << &PagePresenter::Command6_Click << cyan + pageCalls(PageId::Step6);
-    QTest::newRow("Command7") << &PagePresenter::Command7_Click << cyan + pageCalls(PageId::Step7);
+    QTest::newRow("introButton") << show(PageId::Intro) << cyan + pageCalls(PageId::Intro);
+    QTest::newRow("stepButton1") << show(PageId::Step1) << cyan + pageCalls(PageId::Step1);
+    QTest::newRow("stepButton2") << show(PageId::Step2) << cyan + pageCalls(PageId::Step2);
+    QTest::newRow("stepButton3 keeps colour") << show(PageId::Step3) << pageCalls(PageId::Step3);
+    QTest::newRow("stepButton4") << show(PageId::Step4) << cyan + pageCalls(PageId::Step4);
+    QTest::newRow("stepButton5") << show(PageId::Step5) << cyan + pageCalls(PageId::Step5);
+    QTest::newRow("stepButton6") << show(PageId::Step6) << cyan + pageCalls(PageId::Step6);
+    QTest::newRow("stepButton7") << show(PageId::Step7) << cyan + pageCalls(PageId::Step7);
     const QString greetings = QStringLiteral("setTextColour(yellow)|") + pageCalls(PageId::Greetings);
-    QTest::newRow("mnuGreetz") << &PagePresenter::mnuGreetz_Click << greetings;
-    QTest::newRow("cmdZarnok is GreetZ") << &PagePresenter::cmdZarnok_Click << greetings;
+    QTest::newRow("greetingsAction") << call(&PagePresenter::showGreetings) << greetings;
+    QTest::newRow("greetingsButton is GreetZ") << call(&PagePresenter::showGreetings) << greetings;
     const QString about = QStringLiteral("setText(1 chars)|setTimerEnabled(0)|showModal");
-    QTest::newRow("cmdMorvane") << &PagePresenter::cmdMorvane_Click << about;
-    QTest::newRow("mnuAbout") << &PagePresenter::mnuAbout_Click << about;
-    QTest::newRow("mnuExit") << &PagePresenter::mnuExit_Click << QStringLiteral("endProgram");
-    QTest::newRow("BlueText") << &PagePresenter::BlueText << QStringLiteral("setTextColour(lightcyan)");
+    QTest::newRow("aboutButton") << call(&PagePresenter::showAbout) << about;
+    QTest::newRow("aboutAction") << call(&PagePresenter::showAbout) << about;
+    QTest::newRow("exitAction") << call(&PagePresenter::exit) << QStringLiteral("endProgram");
 }
 
 void tst_PagePresenter::procedure()
@@ -141,7 +150,7 @@ void tst_PagePresenter::procedure()
     RecordingSplashView splash(log);
     PagePresenter presenter(main, splash);
 
-    (presenter.*procedure)();
+    procedure(presenter);
 
     QCOMPARE(log.calls.join(u'|'), expected);
 }
@@ -151,11 +160,11 @@ void tst_PagePresenter::colourAcrossPages_data()
     QTest::addColumn<Procedure>("after");
     QTest::addColumn<QString>("colour");
 
-    QTest::newRow("Greetings then 3 stays yellow") << &PagePresenter::Command3_Click << "yellow";
-    QTest::newRow("Greetings then Intro") << &PagePresenter::cmdIntro_Click << "lightcyan";
-    QTest::newRow("Greetings then 1") << &PagePresenter::Command1_Click << "lightcyan";
-    QTest::newRow("Greetings then 7") << &PagePresenter::Command7_Click << "lightcyan";
-    QTest::newRow("Greetings then About") << &PagePresenter::mnuAbout_Click << "yellow";
+    QTest::newRow("Greetings then 3 stays yellow") << show(PageId::Step3) << "yellow";
+    QTest::newRow("Greetings then Intro") << show(PageId::Intro) << "lightcyan";
+    QTest::newRow("Greetings then 1") << show(PageId::Step1) << "lightcyan";
+    QTest::newRow("Greetings then 7") << show(PageId::Step7) << "lightcyan";
+    QTest::newRow("Greetings then About") << call(&PagePresenter::showAbout) << "yellow";
 }
 
 void tst_PagePresenter::colourAcrossPages()
@@ -168,10 +177,10 @@ void tst_PagePresenter::colourAcrossPages()
     RecordingSplashView splash(log);
     PagePresenter presenter(main, splash);
 
-    presenter.Form_Load();
-    presenter.mnuGreetz_Click();
+    presenter.start();
+    presenter.showGreetings();
     QCOMPARE(colourName(main.colour), QStringLiteral("yellow"));
-    (presenter.*after)();
+    after(presenter);
     QCOMPARE(colourName(main.colour), colour);
 }
 
@@ -182,19 +191,19 @@ void tst_PagePresenter::aboutLeavesPictureAndColour()
     RecordingSplashView splash(log);
     PagePresenter presenter(main, splash);
 
-    presenter.Command5_Click();
+    presenter.showPage(PageId::Step5);
     // The text is already a single blank while the about window is up.
     std::string textDuringModal;
     splash.duringModal = [&] { textDuringModal = main.text; };
-    presenter.cmdMorvane_Click();
+    presenter.showAbout();
 
     QCOMPARE(textDuringModal, std::string(" "));
     QCOMPARE(main.text, std::string(" "));
-    QCOMPARE(main.picture, PictureSlot::picStep5);
+    QCOMPARE(main.picture, PictureId::picStep5);
     QCOMPARE(colourName(main.colour), QStringLiteral("lightcyan"));
 }
 
-void tst_PagePresenter::formLoadSetsColourOnlyAfterSplashCloses()
+void tst_PagePresenter::startSetsColourOnlyAfterSplashCloses()
 {
     CallLog log;
     RecordingMainView main(log);
@@ -203,7 +212,7 @@ void tst_PagePresenter::formLoadSetsColourOnlyAfterSplashCloses()
 
     QString colourDuringModal;
     splash.duringModal = [&] { colourDuringModal = colourName(main.colour); };
-    presenter.Form_Load();
+    presenter.start();
 
     QCOMPARE(colourDuringModal, colourName(Rgb{}));
     QCOMPARE(colourName(main.colour), QStringLiteral("lightcyan"));

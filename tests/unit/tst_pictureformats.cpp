@@ -5,15 +5,15 @@
 #include <set>
 #include <utility>
 
-Q_DECLARE_METATYPE(PictureSlot)
+Q_DECLARE_METATYPE(PictureId)
 
 // Reads the structure of the embedded picture files with a small parser of
 // its own and checks the layout every file of its format must have.
 namespace {
 
-QByteArray fileOf(PictureSlot slot)
+QByteArray fileOf(PictureId id)
 {
-    const auto bytes = PictureStore::picture(slot).bytes;
+    const auto bytes = PictureStore::picture(id).bytes;
     return QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
 }
 
@@ -193,12 +193,12 @@ private slots:
 
 void tst_PictureFormats::jpegLayout_data()
 {
-    QTest::addColumn<PictureSlot>("slot");
+    QTest::addColumn<PictureId>("id");
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("height");
     QTest::addColumn<int>("density");
 
-    using enum PictureSlot;
+    using enum PictureId;
     QTest::newRow("picIntro") << picIntro << 300 << 200 << 72;
     QTest::newRow("picStep1") << picStep1 << 300 << 300 << 96;
     QTest::newRow("picStep2") << picStep2 << 300 << 300 << 96;
@@ -212,12 +212,12 @@ void tst_PictureFormats::jpegLayout_data()
 
 void tst_PictureFormats::jpegLayout()
 {
-    QFETCH(PictureSlot, slot);
+    QFETCH(PictureId, id);
     QFETCH(int, width);
     QFETCH(int, height);
     QFETCH(int, density);
 
-    const JpegFile jpeg = parseJpeg(fileOf(slot));
+    const JpegFile jpeg = parseJpeg(fileOf(id));
     QVERIFY(!jpeg.truncated);
     QList<int> markers;
     for (const JpegSegment &segment : jpeg.segments)
@@ -256,7 +256,7 @@ void tst_PictureFormats::jpegLayout()
     QCOMPARE(be16(frame, 1), height);
     QCOMPARE(be16(frame, 3), width);
     QCOMPARE(u8(frame, 5), 3);
-    QCOMPARE(PictureStore::picture(slot).bitsPerPixel, 8u * 3u);
+    QCOMPARE(PictureStore::picture(id).bitsPerPixel, 8u * 3u);
     const QByteArray components = frame.mid(6);
     QCOMPARE(components, QByteArray("\x01\x11\x00\x02\x11\x01\x03\x11\x01", 9));
 
@@ -285,8 +285,8 @@ void tst_PictureFormats::jpegTables_data()
 
 void tst_PictureFormats::jpegTables()
 {
-    QFETCH(PictureSlot, slot);
-    const JpegFile jpeg = parseJpeg(fileOf(slot));
+    QFETCH(PictureId, id);
+    const JpegFile jpeg = parseJpeg(fileOf(id));
     QVERIFY(!jpeg.truncated);
 
     // One DQT: two 8-bit tables, 0 and 1.
@@ -319,12 +319,12 @@ void tst_PictureFormats::jpegThumbnail_data()
 
 void tst_PictureFormats::jpegThumbnail()
 {
-    QFETCH(PictureSlot, slot);
+    QFETCH(PictureId, id);
     QFETCH(int, width);
     QFETCH(int, height);
 
     // An image-resource block 0x040C: a 28-byte header, then a JPEG.
-    const QByteArray resources = parseJpeg(fileOf(slot)).segment(0xed);
+    const QByteArray resources = parseJpeg(fileOf(id)).segment(0xed);
     QCOMPARE(resources.left(14), QByteArray("Photoshop 3.0\0", 14));
     QCOMPARE(resources.mid(14, 4), QByteArray("8BIM"));
     QCOMPARE(be16(resources, 18), 0x040c);
@@ -353,23 +353,23 @@ void tst_PictureFormats::jpegThumbnail()
 
 void tst_PictureFormats::gifLayout_data()
 {
-    QTest::addColumn<PictureSlot>("slot");
+    QTest::addColumn<PictureId>("id");
     QTest::addColumn<int>("bits"); // table size 2^bits, resolution and code size
     QTest::addColumn<bool>("interlaced");
     QTest::addColumn<int>("trailing");
 
-    QTest::newRow("picAuthorIcon") << PictureSlot::picAuthorIcon << 8 << true << 169;
-    QTest::newRow("picGroupLogo") << PictureSlot::picGroupLogo << 7 << false << 0;
+    QTest::newRow("picAuthorIcon") << PictureId::picAuthorIcon << 8 << true << 169;
+    QTest::newRow("picGroupLogo") << PictureId::picGroupLogo << 7 << false << 0;
 }
 
 void tst_PictureFormats::gifLayout()
 {
-    QFETCH(PictureSlot, slot);
+    QFETCH(PictureId, id);
     QFETCH(int, bits);
     QFETCH(bool, interlaced);
     QFETCH(int, trailing);
 
-    const QByteArray file = fileOf(slot);
+    const QByteArray file = fileOf(id);
     QCOMPARE(file.left(6), QByteArray("GIF89a"));
     const GifFile gif = parseGif(file);
     QVERIFY(!gif.truncated);
@@ -380,7 +380,7 @@ void tst_PictureFormats::gifLayout()
     QCOMPARE(le16(gif.screen, 2), 31);
     QCOMPARE(u8(gif.screen, 4), 0x80 | (bits - 1) << 4 | (bits - 1));
     QCOMPARE(u8(gif.screen, 6), 0);
-    QCOMPARE(PictureStore::picture(slot).bitsPerPixel, unsigned(bits));
+    QCOMPARE(PictureStore::picture(id).bitsPerPixel, unsigned(bits));
 
     // One image over the whole screen, no local table, no graphic control.
     QCOMPARE(gif.images.size(), 1);
@@ -397,12 +397,12 @@ void tst_PictureFormats::gifLayout()
     // Decoding stops at the trailer: what follows it changes nothing shown.
     const QImage upToTrailer = QImage::fromData(file.left(gif.trailer + 1), "gif");
     QVERIFY(!upToTrailer.isNull());
-    QCOMPARE(PictureStore::decode(slot), upToTrailer.convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(PictureStore::decode(id), upToTrailer.convertToFormat(QImage::Format_RGB32));
 }
 
 void tst_PictureFormats::iconLayout()
 {
-    const QByteArray file = fileOf(PictureSlot::icoMain);
+    const QByteArray file = fileOf(PictureId::icoMain);
     QVERIFY(file.size() >= 22 + 40);
 
     // Directory: one icon entry, 32 x 32, colour-count byte 4.
@@ -426,7 +426,7 @@ void tst_PictureFormats::iconLayout()
     QCOMPARE(le32(info, 8), 64);
     QCOMPARE(le16(info, 12), 1);
     QCOMPARE(le16(info, 14), 4);
-    QCOMPARE(PictureStore::picture(PictureSlot::icoMain).bitsPerPixel, 4u);
+    QCOMPARE(PictureStore::picture(PictureId::icoMain).bitsPerPixel, 4u);
     QCOMPARE(le32(info, 16), 0);
     QCOMPARE(le32(info, 32), 0);
 
@@ -451,7 +451,7 @@ void tst_PictureFormats::iconLayout()
 
     // Colour bitmap bottom row first, only indexes 0, 7, 8, 15; the decoded
     // picture shows it top row first.
-    const QImage decoded = PictureStore::decode(PictureSlot::icoMain);
+    const QImage decoded = PictureStore::decode(PictureId::icoMain);
     const qsizetype bitmap = offset + 40 + 64;
     for (int row = 0; row < 32; ++row) {
         for (int x = 0; x < 32; ++x) {

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-Q_DECLARE_METATYPE(PictureSlot)
+Q_DECLARE_METATYPE(PictureId)
 
 namespace {
 
@@ -37,20 +37,20 @@ private slots:
 
 void tst_PictureStore::assets_data()
 {
-    QTest::addColumn<PictureSlot>("slot");
+    QTest::addColumn<PictureId>("id");
     for (const PictureRow &row : PictureTable)
-        QTest::newRow(row.file) << row.slot;
+        QTest::newRow(row.file) << row.id;
 }
 
 void tst_PictureStore::assets()
 {
-    QFETCH(PictureSlot, slot);
+    QFETCH(PictureId, id);
 
-    const PictureAsset &asset = PictureStore::picture(slot);
-    QCOMPARE(asset.slot, slot);
+    const PictureAsset &asset = PictureStore::picture(id);
+    QCOMPARE(asset.id, id);
     QVERIFY(asset.bytes.size() > 100);
     // Constant for the run: the same bytes in the same place every time.
-    QCOMPARE(PictureStore::picture(slot).bytes.data(), asset.bytes.data());
+    QCOMPARE(PictureStore::picture(id).bytes.data(), asset.bytes.data());
 
     const QByteArray start(reinterpret_cast<const char *>(asset.bytes.data()), 6);
     switch (asset.format) {
@@ -61,8 +61,8 @@ void tst_PictureStore::assets()
 
     // Every other picture is distinct.
     for (const PictureRow &other : PictureTable) {
-        const auto otherBytes = PictureStore::picture(other.slot).bytes;
-        if (other.slot != slot)
+        const auto otherBytes = PictureStore::picture(other.id).bytes;
+        if (other.id != id)
             QVERIFY(!std::ranges::equal(otherBytes, asset.bytes));
     }
 }
@@ -74,9 +74,9 @@ void tst_PictureStore::decode_data()
 
 void tst_PictureStore::decode()
 {
-    QFETCH(PictureSlot, slot);
+    QFETCH(PictureId, id);
 
-    const QImage image = PictureStore::decode(slot);
+    const QImage image = PictureStore::decode(id);
     QCOMPARE(image.format(), QImage::Format_RGB32);
     // The file's density (72 or 96 dpi) must not change the size shown.
     QCOMPARE(image.devicePixelRatio(), 1.0);

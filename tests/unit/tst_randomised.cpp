@@ -1,8 +1,8 @@
 #include "storedwindow.h"
-#include "Form1.h"
+#include "MainWindow.h"
 #include "PageCatalogue.h"
 #include "PictureStore.h"
-#include "frmSplash.h"
+#include "SplashCard.h"
 #include "offscreenlimits.h"
 #include "pagetext.h"
 #include "splashprobe.h"
@@ -57,11 +57,11 @@ struct Model {
     enum class Splash { None, StartUp, About };
 
     Splash splash = Splash::StartUp;
-    bool shown = false;  // Form_Load has finished and the main window is up
+    bool shown = false;  // start has finished and the main window is up
     bool closed = false; // the close box closed the main window
-    PictureSlot picture = PictureSlot::picIntro;
-    std::optional<PageId> page; // the page whose text Text1 shows
-    bool blank = false;         // Text1 shows the single blank of the about commands
+    PictureId picture = PictureId::picIntro;
+    std::optional<PageId> page; // the page whose text pageText shows
+    bool blank = false;         // pageText shows the single blank of the about commands
     QRgb colour = 0;            // meaningful once shown
 
     void showPage(PageId id)
@@ -93,14 +93,14 @@ struct Model {
 
     QString text() const { return page ? expectedText(*page) : blank ? QStringLiteral(" ") : QString(); }
 
-    static PictureSlot pictureOf(PageId id)
+    static PictureId pictureOf(PageId id)
     {
         switch (id) {
         case PageId::Intro:
         case PageId::Greetings:
-            return PictureSlot::picIntro;
+            return PictureId::picIntro;
         default:
-            return PictureSlot(int(PictureSlot::picStep1) + int(id) - int(PageId::Step1));
+            return PictureId(int(PictureId::picStep1) + int(id) - int(PageId::Step1));
         }
     }
 };
@@ -111,16 +111,16 @@ struct ButtonRow {
 };
 
 constexpr ButtonRow Buttons[] = {
-    {"cmdIntro", PageId::Intro},
-    {"Command1", PageId::Step1},
-    {"Command2", PageId::Step2},
-    {"Command3", PageId::Step3},
-    {"Command4", PageId::Step4},
-    {"Command5", PageId::Step5},
-    {"Command6", PageId::Step6},
-    {"Command7", PageId::Step7},
-    {"cmdZarnok", PageId::Greetings},
-    {"cmdMorvane", std::nullopt},
+    {"introButton", PageId::Intro},
+    {"stepButton1", PageId::Step1},
+    {"stepButton2", PageId::Step2},
+    {"stepButton3", PageId::Step3},
+    {"stepButton4", PageId::Step4},
+    {"stepButton5", PageId::Step5},
+    {"stepButton6", PageId::Step6},
+    {"stepButton7", PageId::Step7},
+    {"greetingsButton", PageId::Greetings},
+    {"aboutButton", std::nullopt},
 };
 
 enum class Item { Exit, GreetZ, About };
@@ -135,9 +135,9 @@ struct MenuRow {
 };
 
 constexpr MenuRow MenuItems[] = {
-    {"mnuFile", "mnuExit",   Qt::Key_F, Qt::Key_X, Item::Exit,   1},
-    {"mnuHelp", "mnuGreetz", Qt::Key_H, Qt::Key_G, Item::GreetZ, 12},
-    {"mnuHelp", "mnuAbout",  Qt::Key_H, Qt::Key_A, Item::About,  12},
+    {"fileMenu", "exitAction",   Qt::Key_F, Qt::Key_X, Item::Exit,   1},
+    {"helpMenu", "greetingsAction", Qt::Key_H, Qt::Key_G, Item::GreetZ, 12},
+    {"helpMenu", "aboutAction",  Qt::Key_H, Qt::Key_A, Item::About,  12},
 };
 
 // Keys for the main window that only a modal splash keeps from acting.
@@ -157,33 +157,33 @@ TextInk textInkBesideCaret(QPlainTextEdit *text, QRgb colour)
     return textInk(text->viewport(), colour, caret);
 }
 
-// The pixels Picture1 shows inside its frame for each picture it can show:
+// The pixels pagePicture shows inside its frame for each picture it can show:
 // the picture unscaled at the top left, black wherever it does not reach.
 class PictureOracle final
 {
 public:
     explicit PictureOracle(QSize inside)
     {
-        for (int n = int(PictureSlot::picIntro); n <= int(PictureSlot::picStep7); ++n) {
+        for (int n = int(PictureId::picIntro); n <= int(PictureId::picStep7); ++n) {
             QImage expected(inside, QImage::Format_RGB32);
             expected.fill(Qt::black);
-            QPainter(&expected).drawImage(0, 0, PictureStore::decode(PictureSlot(n)));
-            m_expected.emplace(PictureSlot(n), expected);
+            QPainter(&expected).drawImage(0, 0, PictureStore::decode(PictureId(n)));
+            m_expected.emplace(PictureId(n), expected);
         }
     }
 
     // Which picture the pixels are, if any.
-    std::optional<PictureSlot> recognise(const QImage &shown) const
+    std::optional<PictureId> recognise(const QImage &shown) const
     {
-        for (const auto &[slot, image] : m_expected) {
+        for (const auto &[id, image] : m_expected) {
             if (shown == image)
-                return slot;
+                return id;
         }
         return std::nullopt;
     }
 
 private:
-    std::map<PictureSlot, QImage> m_expected;
+    std::map<PictureId, QImage> m_expected;
 };
 
 // Sends the events of one seed, one a turn, from wherever the event loop
@@ -227,14 +227,14 @@ private:
     void closeMainWindow();
     void expectRunToEnd(const QString &event);
 
-    frmSplash *splashWindow() const { return m_lesson ? liveSplash() : nullptr; }
+    SplashCard *splashWindow() const { return m_lesson ? liveSplash() : nullptr; }
     QWindow *mainWindow() const { return m_form->windowHandle(); }
     template <typename T> T *child(const char *name) const { return m_form->findChild<T *>(QLatin1String(name)); }
 
     const quint32 m_seed;
     QRandomGenerator m_random;
     Lesson *m_lesson = nullptr;
-    Form1 *m_form = nullptr;
+    MainWindow *m_form = nullptr;
     std::optional<PictureOracle> m_pictures;
     Model m_model;
     bool m_timedStartUp = false;
@@ -266,13 +266,7 @@ void EventDriver::playRun(int budget)
                         : QStringLiteral("new main window"));
 
     Lesson lesson(mainWindowFromStore, m_timedStartUp ? TimedSplash : UntimedSplash);
-    Form1 &form = lesson.mainWindow();
     m_lesson = &lesson;
-    m_form = &form;
-    if (!m_pictures) {
-        auto *picture = child<QLabel>("Picture1");
-        m_pictures.emplace(picture->contentsRect().size());
-    }
 
     next();
     m_loading = true;
@@ -287,19 +281,19 @@ void EventDriver::playRun(int budget)
         if (exitCode != expected)
             fail(QStringLiteral("the run ended with %1, not %2").arg(exitCode).arg(expected));
         // Exit closes nothing before the run ends; the close box closes the window.
-        else if (form.isVisible() != (m_end != End::CloseBox))
+        else if (m_form->isVisible() != (m_end != End::CloseBox))
             fail(QStringLiteral("the main window is %1 after the run ended")
-                     .arg(form.isVisible() ? QStringLiteral("visible") : QStringLiteral("hidden")));
+                     .arg(m_form->isVisible() ? QStringLiteral("visible") : QStringLiteral("hidden")));
     }
     if (m_failure.isEmpty()) {
         QWidgetList visible;
         for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (qobject_cast<frmSplash *>(w))
+            if (qobject_cast<SplashCard *>(w))
                 fail(QStringLiteral("a splash window object outlived the run"));
             if (w->isVisible())
                 visible << w;
         }
-        const QWidgetList expected = m_end == End::CloseBox ? QWidgetList() : QWidgetList{&form};
+        const QWidgetList expected = m_end == End::CloseBox ? QWidgetList() : QWidgetList{m_form};
         if (m_failure.isEmpty() && visible != expected)
             fail(QStringLiteral("%1 top-level windows are up at the end of the run").arg(visible.size()));
     }
@@ -343,7 +337,15 @@ void EventDriver::turn()
 // says is up is up, and one that it says has closed has ended its wait.
 bool EventDriver::settled()
 {
-    frmSplash *splash = splashWindow();
+    // The main window is built once the start-up splash has painted.
+    if (!m_form) {
+        m_form = builtMainWindow();
+        if (!m_form)
+            return false;
+        if (!m_pictures)
+            m_pictures.emplace(child<QLabel>("pagePicture")->contentsRect().size());
+    }
+    SplashCard *splash = splashWindow();
     if (m_model.splash == Model::Splash::None) {
         if (splash || m_loading || m_aboutPending || QApplication::activeModalWidget())
             return false;
@@ -360,14 +362,14 @@ bool EventDriver::settled()
 
 bool EventDriver::matchesModel()
 {
-    frmSplash *splash = splashWindow();
+    SplashCard *splash = splashWindow();
     if (splash) {
         if (splash->windowModality() != Qt::ApplicationModal) {
             fail(QStringLiteral("the splash window is not modal"));
             return false;
         }
         const bool timerShouldRun = m_model.splash == Model::Splash::StartUp;
-        if (splash->Timer1().isActive() != timerShouldRun) {
+        if (splash->closeTimer().isActive() != timerShouldRun) {
             fail(QStringLiteral("the splash timer is %1").arg(timerShouldRun ? "stopped" : "running"));
             return false;
         }
@@ -388,28 +390,28 @@ bool EventDriver::matchesModel()
         return false;
     }
 
-    auto *picture = child<QLabel>("Picture1");
+    auto *picture = child<QLabel>("pagePicture");
     const QImage shown = picture->grab(picture->contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
-    const std::optional<PictureSlot> seen = m_pictures->recognise(shown);
+    const std::optional<PictureId> seen = m_pictures->recognise(shown);
     if (seen != m_model.picture) {
-        fail(QStringLiteral("Picture1 shows %1 instead of picture %2")
+        fail(QStringLiteral("pagePicture shows %1 instead of picture %2")
                  .arg(seen ? QStringLiteral("picture %1").arg(int(*seen)) : QStringLiteral("something else"))
                  .arg(int(m_model.picture)));
         return false;
     }
 
-    auto *text = child<QPlainTextEdit>("Text1");
+    auto *text = child<QPlainTextEdit>("pageText");
     if (text->toPlainText() != m_model.text()) {
-        fail(QStringLiteral("Text1 holds \"%1\"").arg(text->toPlainText().left(40)));
+        fail(QStringLiteral("pageText holds \"%1\"").arg(text->toPlainText().left(40)));
         return false;
     }
-    // Before Form_Load has finished no one sees the text box, which is empty.
+    // Before start has finished no one sees the text box, which is empty.
     if (m_model.shown) {
         const TextInk ink = textInkBesideCaret(text, m_model.colour);
         const bool inkRight = m_model.page ? ink.showsText()
                                            : ink.inColour == 0 && ink.other == 0;
         if (!inkRight) {
-            fail(QStringLiteral("Text1's ink: %1 pixels in #%2 (%3 at full strength), %4 in other colours")
+            fail(QStringLiteral("pageText's ink: %1 pixels in #%2 (%3 at full strength), %4 in other colours")
                      .arg(ink.inColour).arg(m_model.colour & 0xffffff, 6, 16, QLatin1Char('0'))
                      .arg(ink.solid).arg(ink.other));
             return false;
@@ -492,7 +494,7 @@ void EventDriver::sendOne()
         break;
     }
     case ClickSplash: {
-        frmSplash *splash = splashWindow();
+        SplashCard *splash = splashWindow();
         const QPoint at = somewhereIn(splash->rect());
         note(QStringLiteral("click the splash at %1,%2").arg(at.x()).arg(at.y()));
         m_model.splashClosed();
@@ -602,11 +604,11 @@ void EventDriver::clickWithoutProcedure()
 {
     // Controls with no click procedure: the toolkit may move the focus or the
     // caret, and nothing else changes.
-    const char *const names[] = {"Picture1", "Picture2", "Text1"};
+    const char *const names[] = {"pagePicture", "titleStrip", "pageText"};
     const char *name = names[pick(int(std::size(names)))];
     auto *target = child<QWidget>(name);
     QRect area = target->rect();
-    if (qstrcmp(name, "Picture2") == 0)
+    if (qstrcmp(name, "titleStrip") == 0)
         area = QRect(94, 0, 25, 49); // the strip between the author's button and Intro
     const QPoint at = target->mapTo(m_form, somewhereIn(area));
     note(QStringLiteral("click %1 at %2,%3").arg(QLatin1String(name)).arg(at.x()).arg(at.y()));
@@ -650,7 +652,7 @@ void EventDriver::fail(const QString &why)
     m_failure = lines.join(u'\n');
 
     // Unwind: end any modal wait, then the run.
-    if (frmSplash *splash = splashWindow())
+    if (SplashCard *splash = splashWindow())
         splash->close();
     if (!m_loading)
         QCoreApplication::exit(GaveUp);

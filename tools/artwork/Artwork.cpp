@@ -9,21 +9,21 @@
 
 namespace Artwork {
 
-QSize size(PictureSlot slot)
+QSize size(PictureId id)
 {
-    const PictureRow &row = pictureRow(slot);
+    const PictureRow &row = pictureRow(id);
     return QSize(int(row.width), int(row.height));
 }
 
-QImage draw(PictureSlot slot)
+QImage draw(PictureId id)
 {
-    QImage image(size(slot), QImage::Format_RGB32);
+    QImage image(size(id), QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
 
-    using enum PictureSlot;
-    switch (slot) {
+    using enum PictureId;
+    switch (id) {
     case icoMain: TitleArt::drawMainIcon(painter); break;
     case picAuthorIcon: TitleArt::drawAuthorIcon(painter); break;
     case picGroupLogo: TitleArt::drawGroupLogo(painter); break;

@@ -7,7 +7,7 @@
 
 #include <cstdio>
 
-// artpreview DIR: writes DIR/<slot>.png for every picture, as drawn.
+// artpreview DIR: writes DIR/<id>.png for every picture, as drawn.
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -17,7 +17,7 @@ int main(int argc, char *argv[])
 
     for (const PictureRow &row : PictureTable) {
         const QString file = dir + u'/' + QFileInfo(QLatin1String(row.file)).completeBaseName() + QStringLiteral(".png");
-        if (!Artwork::draw(row.slot).save(file)) {
+        if (!Artwork::draw(row.id).save(file)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
             return 1;
         }

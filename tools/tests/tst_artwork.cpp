@@ -4,7 +4,7 @@
 
 #include <map>
 
-Q_DECLARE_METATYPE(PictureSlot)
+Q_DECLARE_METATYPE(PictureId)
 
 namespace {
 
@@ -51,12 +51,12 @@ bool matches(QRgb pixel, Expect expect)
     return false;
 }
 
-const QImage &picture(PictureSlot slot)
+const QImage &picture(PictureId id)
 {
-    static std::map<PictureSlot, QImage> drawn;
-    auto it = drawn.find(slot);
+    static std::map<PictureId, QImage> drawn;
+    auto it = drawn.find(id);
     if (it == drawn.end())
-        it = drawn.emplace(slot, Artwork::draw(slot)).first;
+        it = drawn.emplace(id, Artwork::draw(id)).first;
     return it->second;
 }
 
@@ -78,36 +78,36 @@ private slots:
 // 14 pixels thick; the brush stroke of step 4 is 14 wide, x 143 to 157.
 void tst_Artwork::stepPixels_data()
 {
-    QTest::addColumn<PictureSlot>("slot");
+    QTest::addColumn<PictureId>("id");
     QTest::addColumn<QPoint>("point");
     QTest::addColumn<Expect>("expect");
 
-    using enum PictureSlot;
+    using enum PictureId;
     using enum Expect;
-    const PictureSlot onBlack[] = {picStep5, picStep6, picStep7};
-    const PictureSlot onLayer[] = {picStep1, picStep2, picStep3, picStep4};
+    const PictureId onBlack[] = {picStep5, picStep6, picStep7};
+    const PictureId onLayer[] = {picStep1, picStep2, picStep3, picStep4};
     const QPoint corners[] = {{0, 0}, {299, 0}, {0, 299}, {299, 299}};
     const Expect cornerCells[] = {CheckerWhite, CheckerBlue, CheckerBlue, CheckerWhite};
 
-    for (PictureSlot slot : onBlack) {
+    for (PictureId id : onBlack) {
         for (const QPoint &c : corners)
-            QTest::addRow("step %d black at (%d,%d)", int(slot) - int(picStep1) + 1, c.x(), c.y())
-                << slot << c << Black;
+            QTest::addRow("step %d black at (%d,%d)", int(id) - int(picStep1) + 1, c.x(), c.y())
+                << id << c << Black;
     }
-    for (PictureSlot slot : onLayer) {
-        const int step = int(slot) - int(picStep1) + 1;
+    for (PictureId id : onLayer) {
+        const int step = int(id) - int(picStep1) + 1;
         for (int i = 0; i < 4; ++i)
             QTest::addRow("step %d checkerboard at (%d,%d)", step, corners[i].x(), corners[i].y())
-                << slot << corners[i] << cornerCells[i];
+                << id << corners[i] << cornerCells[i];
         // The same oval in the same place: on its ring, just outside it.
-        QTest::addRow("step %d ring top", step) << slot << QPoint(150, 36) << OrangeYellow;
-        QTest::addRow("step %d ring left", step) << slot << QPoint(97, 118)
-                                                 << (slot == picStep4 ? PaleYellow : OrangeYellow);
-        QTest::addRow("step %d ring right", step) << slot << QPoint(203, 118)
-                                                  << (slot == picStep4 ? PaleYellow : OrangeYellow);
-        QTest::addRow("step %d outside above", step) << slot << QPoint(150, 26) << Checker;
-        QTest::addRow("step %d outside left", step) << slot << QPoint(86, 118) << Checker;
-        QTest::addRow("step %d outside right", step) << slot << QPoint(214, 118) << Checker;
+        QTest::addRow("step %d ring top", step) << id << QPoint(150, 36) << OrangeYellow;
+        QTest::addRow("step %d ring left", step) << id << QPoint(97, 118)
+                                                 << (id == picStep4 ? PaleYellow : OrangeYellow);
+        QTest::addRow("step %d ring right", step) << id << QPoint(203, 118)
+                                                  << (id == picStep4 ? PaleYellow : OrangeYellow);
+        QTest::addRow("step %d outside above", step) << id << QPoint(150, 26) << Checker;
+        QTest::addRow("step %d outside left", step) << id << QPoint(86, 118) << Checker;
+        QTest::addRow("step %d outside right", step) << id << QPoint(214, 118) << Checker;
     }
 
     QTest::newRow("step 1 centre solid") << picStep1 << QPoint(150, 118) << OrangeYellow;
@@ -126,11 +126,11 @@ void tst_Artwork::stepPixels_data()
 
 void tst_Artwork::stepPixels()
 {
-    QFETCH(PictureSlot, slot);
+    QFETCH(PictureId, id);
     QFETCH(QPoint, point);
     QFETCH(Expect, expect);
 
-    const QImage &image = picture(slot);
+    const QImage &image = picture(id);
     QCOMPARE(image.size(), QSize(300, 300));
     const QRgb pixel = image.pixel(point);
     QVERIFY2(matches(pixel, expect),
@@ -140,7 +140,7 @@ void tst_Artwork::stepPixels()
 // The generator must write the same files on every run.
 void tst_Artwork::drawingIsRepeatable()
 {
-    QCOMPARE(Artwork::draw(PictureSlot::picStep6), picture(PictureSlot::picStep6));
+    QCOMPARE(Artwork::draw(PictureId::picStep6), picture(PictureId::picStep6));
 }
 
 QTEST_MAIN(tst_Artwork)

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <set>
 
-Q_DECLARE_METATYPE(PictureSlot)
+Q_DECLARE_METATYPE(PictureId)
 
 // The embedded pictures against the drawings they were encoded from: each
 // file format keeps what the generator promises of it.
@@ -85,21 +85,21 @@ private slots:
 
 void tst_PictureGen::gifMatchesReducedSource_data()
 {
-    QTest::addColumn<PictureSlot>("slot");
+    QTest::addColumn<PictureId>("id");
     QTest::addColumn<int>("colours");
-    QTest::newRow("picAuthorIcon interlaced") << PictureSlot::picAuthorIcon << 256;
-    QTest::newRow("picGroupLogo") << PictureSlot::picGroupLogo << 128;
+    QTest::newRow("picAuthorIcon interlaced") << PictureId::picAuthorIcon << 256;
+    QTest::newRow("picGroupLogo") << PictureId::picGroupLogo << 128;
 }
 
 void tst_PictureGen::gifMatchesReducedSource()
 {
-    QFETCH(PictureSlot, slot);
+    QFETCH(PictureId, id);
 
-    const PictureAsset &asset = PictureStore::picture(slot);
+    const PictureAsset &asset = PictureStore::picture(id);
     const QList<QRgb> table = gifGlobalTable(asset);
     QTEST(int(table.size()), "colours");
-    const QImage expected = reduced(Artwork::draw(slot), table);
-    const QImage decoded = PictureStore::decode(slot);
+    const QImage expected = reduced(Artwork::draw(id), table);
+    const QImage decoded = PictureStore::decode(id);
     // Row by row, so that a row out of its interlace pass shows by number.
     for (int y = 0; y < expected.height(); ++y) {
         for (int x = 0; x < expected.width(); ++x) {
@@ -112,8 +112,8 @@ void tst_PictureGen::gifMatchesReducedSource()
 void tst_PictureGen::iconHasFourColours()
 {
     const QList<QRgb> four = {qRgb(0, 0, 0), qRgb(128, 128, 128), qRgb(192, 192, 192), qRgb(255, 255, 255)};
-    const QImage expected = reduced(Artwork::draw(PictureSlot::icoMain), four);
-    const QImage decoded = PictureStore::decode(PictureSlot::icoMain);
+    const QImage expected = reduced(Artwork::draw(PictureId::icoMain), four);
+    const QImage decoded = PictureStore::decode(PictureId::icoMain);
     std::set<QRgb> seen;
     for (int y = 0; y < decoded.height(); ++y) {
         for (int x = 0; x < decoded.width(); ++x) {
@@ -128,8 +128,8 @@ void tst_PictureGen::iconHasFourColours()
 
 void tst_PictureGen::jpegMatchesSource_data()
 {
-    QTest::addColumn<PictureSlot>("slot");
-    using enum PictureSlot;
+    QTest::addColumn<PictureId>("id");
+    using enum PictureId;
     QTest::newRow("picIntro") << picIntro;
     QTest::newRow("picStep1") << picStep1;
     QTest::newRow("picStep2") << picStep2;
@@ -143,10 +143,10 @@ void tst_PictureGen::jpegMatchesSource_data()
 
 void tst_PictureGen::jpegMatchesSource()
 {
-    QFETCH(PictureSlot, slot);
+    QFETCH(PictureId, id);
 
-    const QImage source = Artwork::draw(slot);
-    const QImage decoded = PictureStore::decode(slot);
+    const QImage source = Artwork::draw(id);
+    const QImage decoded = PictureStore::decode(id);
     QCOMPARE(decoded.size(), source.size());
 
     // Thresholds: quality 90 with full-resolution colour stays at about half

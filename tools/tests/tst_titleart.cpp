@@ -6,7 +6,7 @@
 #include <map>
 #include <vector>
 
-Q_DECLARE_METATYPE(PictureSlot)
+Q_DECLARE_METATYPE(PictureId)
 
 namespace {
 
@@ -25,12 +25,12 @@ bool inFamily(QRgb p, Family family)
 }
 
 // Each picture drawn once: the splash takes a moment.
-const QImage &drawn(PictureSlot slot)
+const QImage &drawn(PictureId id)
 {
-    static std::map<PictureSlot, QImage> cache;
-    auto it = cache.find(slot);
+    static std::map<PictureId, QImage> cache;
+    auto it = cache.find(id);
     if (it == cache.end())
-        it = cache.emplace(slot, Artwork::draw(slot)).first;
+        it = cache.emplace(id, Artwork::draw(id)).first;
     return it->second;
 }
 
@@ -77,7 +77,7 @@ void tst_TitleArt::iconColours()
     QFETCH(QRgb, colour);
     QFETCH(int, minimum);
 
-    const QImage &icon = drawn(PictureSlot::icoMain);
+    const QImage &icon = drawn(PictureId::icoMain);
     std::map<QRgb, int> counts;
     for (int y = 0; y < icon.height(); ++y) {
         for (int x = 0; x < icon.width(); ++x)
@@ -89,7 +89,7 @@ void tst_TitleArt::iconColours()
 
 void tst_TitleArt::iconIsLetteringOnWhite()
 {
-    const QImage &icon = drawn(PictureSlot::icoMain);
+    const QImage &icon = drawn(PictureId::icoMain);
     for (int i = 0; i < 32; ++i) {
         QCOMPARE(icon.pixel(i, 0), qRgb(255, 255, 255));
         QCOMPARE(icon.pixel(i, 31), qRgb(255, 255, 255));
@@ -108,10 +108,10 @@ void tst_TitleArt::iconIsLetteringOnWhite()
 
 void tst_TitleArt::blackBackground_data()
 {
-    QTest::addColumn<PictureSlot>("slot");
+    QTest::addColumn<PictureId>("id");
     QTest::addColumn<QRect>("area");
 
-    using enum PictureSlot;
+    using enum PictureId;
     QTest::newRow("intro top left") << picIntro << QRect(0, 0, 3, 3);
     QTest::newRow("intro top right") << picIntro << QRect(297, 0, 3, 3);
     QTest::newRow("intro bottom left") << picIntro << QRect(0, 197, 3, 3);
@@ -125,10 +125,10 @@ void tst_TitleArt::blackBackground_data()
 
 void tst_TitleArt::blackBackground()
 {
-    QFETCH(PictureSlot, slot);
+    QFETCH(PictureId, id);
     QFETCH(QRect, area);
 
-    const QImage &picture = drawn(slot);
+    const QImage &picture = drawn(id);
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x)
             QVERIFY2(picture.pixel(x, y) == qRgb(0, 0, 0), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
@@ -137,22 +137,22 @@ void tst_TitleArt::blackBackground()
 
 void tst_TitleArt::plate_data()
 {
-    QTest::addColumn<PictureSlot>("slot");
+    QTest::addColumn<PictureId>("id");
     QTest::addColumn<int>("minBlue");
     QTest::addColumn<int>("maxBlue");
 
-    QTest::newRow("author icon: mid-blue") << PictureSlot::picAuthorIcon << 140 << 230;
-    QTest::newRow("group logo: dark blue") << PictureSlot::picGroupLogo << 40 << 120;
+    QTest::newRow("author icon: mid-blue") << PictureId::picAuthorIcon << 140 << 230;
+    QTest::newRow("group logo: dark blue") << PictureId::picGroupLogo << 40 << 120;
 }
 
 void tst_TitleArt::plate()
 {
-    QFETCH(PictureSlot, slot);
+    QFETCH(PictureId, id);
     QFETCH(int, minBlue);
     QFETCH(int, maxBlue);
 
     // The plate covers most of the picture, so the median is its face colour.
-    const QImage &picture = drawn(slot);
+    const QImage &picture = drawn(id);
     std::vector<int> reds, greens, blues;
     for (int y = 0; y < picture.height(); ++y) {
         for (int x = 0; x < picture.width(); ++x) {
@@ -173,11 +173,11 @@ void tst_TitleArt::plate()
 
 void tst_TitleArt::lettering_data()
 {
-    QTest::addColumn<PictureSlot>("slot");
+    QTest::addColumn<PictureId>("id");
     QTest::addColumn<Family>("family");
     QTest::addColumn<int>("minimum");
 
-    using enum PictureSlot;
+    using enum PictureId;
     QTest::newRow("author icon: red script") << picAuthorIcon << Family::Red << 120;
     QTest::newRow("group logo: pale-blue word") << picGroupLogo << Family::PaleBlue << 130;
     QTest::newRow("group logo: gold word") << picGroupLogo << Family::Gold << 30;
@@ -189,11 +189,11 @@ void tst_TitleArt::lettering_data()
 
 void tst_TitleArt::lettering()
 {
-    QFETCH(PictureSlot, slot);
+    QFETCH(PictureId, id);
     QFETCH(Family, family);
     QFETCH(int, minimum);
 
-    const QImage &picture = drawn(slot);
+    const QImage &picture = drawn(id);
     int count = 0;
     for (int y = 0; y < picture.height(); ++y) {
         for (int x = 0; x < picture.width(); ++x)

@@ -1,5 +1,5 @@
 #include "storedwindow.h"
-#include "Form1.h"
+#include "MainWindow.h"
 #include "PictureStore.h"
 #include "splashprobe.h"
 #include "textink.h"
@@ -16,7 +16,7 @@
 
 using namespace std::chrono_literals;
 
-class tst_frmSplash : public QObject
+class tst_SplashCard : public QObject
 {
     Q_OBJECT
 
@@ -36,12 +36,12 @@ private slots:
     void everyCloseEndsTheWait();
 };
 
-void tst_frmSplash::cleanup()
+void tst_SplashCard::cleanup()
 {
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
-void tst_frmSplash::startUpWaitsForTheSplash_data()
+void tst_SplashCard::startUpWaitsForTheSplash_data()
 {
     QTest::addColumn<bool>("clickAtFirstPaint");
     QTest::newRow("closed by its timer") << false;
@@ -49,7 +49,7 @@ void tst_frmSplash::startUpWaitsForTheSplash_data()
     QTest::newRow("clicked as it first paints") << true;
 }
 
-void tst_frmSplash::startUpWaitsForTheSplash()
+void tst_SplashCard::startUpWaitsForTheSplash()
 {
     QFETCH(bool, clickAtFirstPaint);
     Lesson lesson(mainWindowFromStore, 300ms);
@@ -62,10 +62,10 @@ void tst_frmSplash::startUpWaitsForTheSplash()
     class FirstPaint final : public QObject
     {
     public:
-        std::function<void(frmSplash *)> seen;
+        std::function<void(SplashCard *)> seen;
         bool eventFilter(QObject *watched, QEvent *event) override
         {
-            if (auto *splash = qobject_cast<frmSplash *>(watched); splash && event->type() == QEvent::Paint && seen)
+            if (auto *splash = qobject_cast<SplashCard *>(watched); splash && event->type() == QEvent::Paint && seen)
                 std::exchange(seen, {})(splash);
             return false;
         }
@@ -75,20 +75,20 @@ void tst_frmSplash::startUpWaitsForTheSplash()
     const auto others = [] {
         QStringList names;
         for (QWidget *w : QApplication::allWidgets()) {
-            if (w->isWindow() && !qobject_cast<frmSplash *>(w))
+            if (w->isWindow() && !qobject_cast<SplashCard *>(w))
                 names << QString::fromLatin1(w->metaObject()->className()) + (w->isVisible() ? " shown" : "");
             else if (qobject_cast<QPlainTextEdit *>(w))
                 names << QStringLiteral("QPlainTextEdit");
         }
         return names;
     };
-    firstPaint.seen = [&](frmSplash *splash) {
+    firstPaint.seen = [&](SplashCard *splash) {
         atFirstPaint = others();
         if (clickAtFirstPaint)
             QTimer::singleShot(0, splash, [splash] { QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(150, 200)); });
     };
     qApp->installEventFilter(&firstPaint);
-    whenSplashIsUp([&](frmSplash *splash) {
+    whenSplashIsUp([&](SplashCard *splash) {
         splashModal = splash->windowModality() == Qt::ApplicationModal;
         // Nothing to stand above yet: the start-up splash has no owner.
         owned = splash->windowHandle()->transientParent() || splash->parentWidget();
@@ -106,34 +106,34 @@ void tst_frmSplash::startUpWaitsForTheSplash()
     QCOMPARE(atFirstPaint, QStringList());
     QVERIFY2(!beforeClose.join(u' ').contains(QStringLiteral("shown")), qPrintable(beforeClose.join(u' ')));
     if (!clickAtFirstPaint)
-        QVERIFY2(beforeClose.contains(QStringLiteral("Form1")), qPrintable(beforeClose.join(u' ')));
-    Form1 &form = lesson.mainWindow();
+        QVERIFY2(beforeClose.contains(QStringLiteral("MainWindow")), qPrintable(beforeClose.join(u' ')));
+    MainWindow &form = *builtMainWindow();
     QVERIFY(form.isVisible());
-    QVERIFY(!form.findChild<frmSplash *>());
+    QVERIFY(!form.findChild<SplashCard *>());
     QCOMPARE(liveSplash(), nullptr);
 
     // The window as it always starts: the intro picture, an empty text box.
-    auto *picture = form.findChild<QLabel *>(QStringLiteral("Picture1"));
-    const QImage intro = PictureStore::decode(PictureSlot::picIntro).convertToFormat(QImage::Format_RGB32);
+    auto *picture = form.findChild<QLabel *>(QStringLiteral("pagePicture"));
+    const QImage intro = PictureStore::decode(PictureId::picIntro).convertToFormat(QImage::Format_RGB32);
     QCOMPARE(picture->grab(QRect(picture->contentsRect().topLeft(), intro.size())).toImage().convertToFormat(QImage::Format_RGB32), intro);
-    auto *text = form.findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+    auto *text = form.findChild<QPlainTextEdit *>(QStringLiteral("pageText"));
     QVERIFY(text->toPlainText().isEmpty());
-    // Form_Load set light cyan: page 3, which keeps the colour, shows in it.
-    form.findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+    // start set light cyan: page 3, which keeps the colour, shows in it.
+    form.findChild<QPushButton *>(QStringLiteral("stepButton3"))->click();
     const TextInk ink = textInk(text->viewport(), qRgb(0, 255, 255));
     QVERIFY2(ink.showsText(), qPrintable(ink.counts()));
 }
 
-void tst_frmSplash::timerClosesFiveSecondsAfterCreation()
+void tst_SplashCard::timerClosesFiveSecondsAfterCreation()
 {
     // The one test that waits the real five seconds.
-    SplashWindowView view(frmSplash::AutoCloseInterval);
+    SplashCardView view(SplashCard::AutoCloseInterval);
     QElapsedTimer sinceCreation;
     sinceCreation.start();
     view.setTimerEnabled(true);
-    QPointer<frmSplash> window = liveSplash();
-    QVERIFY(window->Timer1().isActive());
-    expectClosedWithin(window, QStringLiteral("its five-second timer"), frmSplash::AutoCloseInterval + SplashLimit);
+    QPointer<SplashCard> window = liveSplash();
+    QVERIFY(window->closeTimer().isActive());
+    expectClosedWithin(window, QStringLiteral("its five-second timer"), SplashCard::AutoCloseInterval + SplashLimit);
     view.showModal();
     const qint64 elapsed = sinceCreation.elapsed();
 
@@ -141,14 +141,14 @@ void tst_frmSplash::timerClosesFiveSecondsAfterCreation()
     QVERIFY(window.isNull());
 }
 
-void tst_frmSplash::clickClosesAtOnce()
+void tst_SplashCard::clickClosesAtOnce()
 {
-    SplashWindowView view(400ms);
+    SplashCardView view(400ms);
     QElapsedTimer sinceCreation;
     sinceCreation.start();
     view.setTimerEnabled(true);
-    QPointer<frmSplash> window = liveSplash();
-    whenSplashIsUp([](frmSplash *splash) {
+    QPointer<SplashCard> window = liveSplash();
+    whenSplashIsUp([](SplashCard *splash) {
         QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(10, 390));
     }, QStringLiteral("a click on it"));
     view.showModal();
@@ -159,12 +159,12 @@ void tst_frmSplash::clickClosesAtOnce()
     QCOMPARE(liveSplash(), nullptr);
 }
 
-void tst_frmSplash::showsTheSplashPicture()
+void tst_SplashCard::showsTheSplashPicture()
 {
-    SplashWindowView view(60s);
+    SplashCardView view(60s);
     QImage shown;
     QString title;
-    whenSplashIsUp([&](frmSplash *splash) {
+    whenSplashIsUp([&](SplashCard *splash) {
         QVERIFY(QTest::qWaitForWindowExposed(splash));
         title = splash->windowTitle();
         QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
@@ -174,24 +174,24 @@ void tst_frmSplash::showsTheSplashPicture()
     view.showModal();
 
     QCOMPARE(title, QStringLiteral("Form2"));
-    QCOMPARE(shown, PictureStore::decode(PictureSlot::picSplash).convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(shown, PictureStore::decode(PictureId::picSplash).convertToFormat(QImage::Format_RGB32));
 }
 
-void tst_frmSplash::aboutHasNoTimerAndStaysUntilClicked()
+void tst_SplashCard::aboutHasNoTimerAndStaysUntilClicked()
 {
     // With a 50 ms auto-close, a window still up after half a second has no
     // running timer.
     Lesson lesson(mainWindowFromStore, 50ms);
-    Form1 &form = lesson.mainWindow();
     loadForm(lesson);
+    MainWindow &form = *builtMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
     bool stillUpLater = false;
     bool timerActive = true;
     QWindow *owner = nullptr;
     QStringList spoken;
-    whenSplashIsUp([&](frmSplash *splash) {
-        timerActive = splash->Timer1().isActive();
+    whenSplashIsUp([&](SplashCard *splash) {
+        timerActive = splash->closeTimer().isActive();
         // The main window owns the card, so every window system keeps the
         // card above it; a screen reader hears what the card is, not "Form2".
         owner = splash->windowHandle()->transientParent();
@@ -204,7 +204,7 @@ void tst_frmSplash::aboutHasNoTimerAndStaysUntilClicked()
             QTest::mouseClick(splash, Qt::LeftButton);
         });
     }, QStringLiteral("a click on it half a second after it came up"));
-    form.findChild<QPushButton *>(QStringLiteral("cmdMorvane"))->click();
+    form.findChild<QPushButton *>(QStringLiteral("aboutButton"))->click();
 
     QVERIFY(!timerActive);
     QVERIFY(stillUpLater);
@@ -214,56 +214,56 @@ void tst_frmSplash::aboutHasNoTimerAndStaysUntilClicked()
     QCOMPARE(liveSplash(), nullptr);
 }
 
-void tst_frmSplash::everyShowingIsAFreshWindow()
+void tst_SplashCard::everyShowingIsAFreshWindow()
 {
     Lesson lesson(mainWindowFromStore, 10ms);
-    Form1 &form = lesson.mainWindow();
     loadForm(lesson);
+    MainWindow &form = *builtMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
     int windowsMade = 0;
     for (int i = 0; i < 3; ++i) {
-        QPointer<frmSplash> seen;
-        whenSplashIsUp([&](frmSplash *splash) {
+        QPointer<SplashCard> seen;
+        whenSplashIsUp([&](SplashCard *splash) {
             seen = splash;
             ++windowsMade;
             QTest::mouseClick(seen, Qt::LeftButton);
         }, QStringLiteral("a click on it"));
-        form.findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger();
+        form.findChild<QAction *>(QStringLiteral("aboutAction"))->trigger();
         QVERIFY(seen.isNull());
     }
     QCOMPARE(windowsMade, 3);
-    QCOMPARE(form.findChildren<frmSplash *>().size(), 0);
+    QCOMPARE(form.findChildren<SplashCard *>().size(), 0);
 }
 
-void tst_frmSplash::mainWindowTakesNoInputWhileUp()
+void tst_SplashCard::mainWindowTakesNoInputWhileUp()
 {
     Lesson lesson(mainWindowFromStore, 10ms);
-    Form1 &form = lesson.mainWindow();
     loadForm(lesson);
+    MainWindow &form = *builtMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    auto *text = form.findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+    auto *text = form.findChild<QPlainTextEdit *>(QStringLiteral("pageText"));
 
     QString textWhileUp;
     bool stillUp = false;
     // Not even "QDialog::exec: Recursive call detected".
     QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
-    whenSplashIsUp([&](frmSplash *splash) {
+    whenSplashIsUp([&](SplashCard *splash) {
         // A screen reader's "press" reaches the buttons directly, and a menu
         // item's action is its trigger: none of them runs a procedure.
-        for (const char *name : {"Command1", "cmdMorvane", "cmdZarnok"}) {
+        for (const char *name : {"stepButton1", "aboutButton", "greetingsButton"}) {
             auto *button = form.findChild<QPushButton *>(QLatin1String(name));
             QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(
                     QAccessibleActionInterface::pressAction());
             QTRY_VERIFY(!button->isDown());
         }
-        for (const char *name : {"mnuGreetz", "mnuAbout", "mnuExit"})
+        for (const char *name : {"greetingsAction", "aboutAction", "exitAction"})
             form.findChild<QAction *>(QLatin1String(name))->trigger();
         QCoreApplication::processEvents();
         stillUp = splash->isVisible();
 
         QWindow *window = form.windowHandle();
-        auto *button = form.findChild<QPushButton *>(QStringLiteral("Command1"));
+        auto *button = form.findChild<QPushButton *>(QStringLiteral("stepButton1"));
         const QPoint onButton = button->mapTo(&form, button->rect().center());
         QTest::mouseClick(window, Qt::LeftButton, {}, onButton);
         QTest::keyClick(window, Qt::Key_H, Qt::AltModifier);
@@ -273,20 +273,20 @@ void tst_frmSplash::mainWindowTakesNoInputWhileUp()
         textWhileUp = text->toPlainText();
         QTest::mouseClick(splash, Qt::LeftButton);
     }, QStringLiteral("a click on it"));
-    form.findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger();
+    form.findChild<QAction *>(QStringLiteral("aboutAction"))->trigger();
 
     QVERIFY(stillUp);
     QCOMPARE(textWhileUp, QStringLiteral(" "));
     QVERIFY(!QApplication::activePopupWidget());
 }
 
-void tst_frmSplash::closeRequestEndsTheModalWait()
+void tst_SplashCard::closeRequestEndsTheModalWait()
 {
     // The window manager's close request (a close box, Alt+F4) is honoured,
     // and the wait ends with it.
-    SplashWindowView view(60s);
-    QPointer<frmSplash> window;
-    whenSplashIsUp([&](frmSplash *splash) {
+    SplashCardView view(60s);
+    QPointer<SplashCard> window;
+    whenSplashIsUp([&](SplashCard *splash) {
         window = splash;
         // Keys other than those that leave a window leave the card up.
         QTest::keyClick(splash, Qt::Key_A);
@@ -297,7 +297,7 @@ void tst_frmSplash::closeRequestEndsTheModalWait()
     QVERIFY(window.isNull());
 }
 
-void tst_frmSplash::everyCloseEndsTheWait_data()
+void tst_SplashCard::everyCloseEndsTheWait_data()
 {
     QTest::addColumn<bool>("startUp");
     QTest::addColumn<QString>("closing");
@@ -311,16 +311,15 @@ void tst_frmSplash::everyCloseEndsTheWait_data()
     QTest::newRow("about, keypad Enter") << false << "keypad Enter";
 }
 
-void tst_frmSplash::everyCloseEndsTheWait()
+void tst_SplashCard::everyCloseEndsTheWait()
 {
     QFETCH(bool, startUp);
     QFETCH(QString, closing);
 
     // Only the start-up splash has its timer running.
     Lesson lesson(mainWindowFromStore, startUp && closing == QLatin1String("timer") ? 50ms : 60s);
-    Form1 &form = lesson.mainWindow();
-    QPointer<frmSplash> closed;
-    const auto closeIt = [&](frmSplash *splash) {
+    QPointer<SplashCard> closed;
+    const auto closeIt = [&](SplashCard *splash) {
         closed = splash;
         if (closing == QLatin1String("click"))
             QTest::mouseClick(splash->windowHandle(), Qt::LeftButton, {}, QPoint(299, 399));
@@ -335,13 +334,14 @@ void tst_frmSplash::everyCloseEndsTheWait()
     if (startUp) {
         whenSplashIsUp(closeIt, QStringLiteral("the ") + closing);
         lesson.load();
-        QVERIFY(form.isVisible());
+        QVERIFY(builtMainWindow()->isVisible());
     } else {
         clickAwaySplashWhenUp();
         lesson.load();
+        MainWindow &form = *builtMainWindow();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         whenSplashIsUp(closeIt, QStringLiteral("the ") + closing);
-        auto *button = form.findChild<QPushButton *>(QStringLiteral("cmdMorvane"));
+        auto *button = form.findChild<QPushButton *>(QStringLiteral("aboutButton"));
         QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, button->mapTo(&form, button->rect().center()));
     }
 
@@ -350,5 +350,5 @@ void tst_frmSplash::everyCloseEndsTheWait()
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
 
-QTEST_MAIN(tst_frmSplash)
-#include "tst_frmsplash.moc"
+QTEST_MAIN(tst_SplashCard)
+#include "tst_splashcard.moc"

@@ -1,32 +1,32 @@
-#include "SplashWindowView.h"
+#include "SplashCardView.h"
 
 #include "WindowPlacement.h"
-#include "frmSplash.h"
+#include "SplashCard.h"
 
 #include <QTimer>
 
 #include <utility>
 
-SplashWindowView::SplashWindowView(std::chrono::milliseconds autoClose)
+SplashCardView::SplashCardView(std::chrono::milliseconds autoClose)
     : m_autoClose(autoClose)
 {
 }
 
-SplashWindowView::~SplashWindowView()
+SplashCardView::~SplashCardView()
 {
     delete m_window;
 }
 
-void SplashWindowView::ensureLoaded()
+void SplashCardView::ensureLoaded()
 {
     if (!m_window)
-        m_window = new frmSplash(m_autoClose);
+        m_window = new SplashCard(m_autoClose);
 }
 
-void SplashWindowView::setTimerEnabled(bool enabled)
+void SplashCardView::setTimerEnabled(bool enabled)
 {
     ensureLoaded();
-    QTimer &timer = m_window->Timer1();
+    QTimer &timer = m_window->closeTimer();
     // Enabling a running timer leaves its count alone.
     if (!enabled)
         timer.stop();
@@ -34,12 +34,12 @@ void SplashWindowView::setTimerEnabled(bool enabled)
         timer.start();
 }
 
-void SplashWindowView::showModal()
+void SplashCardView::showModal()
 {
     ensureLoaded();
     m_window->introduce(m_mainWindow);
     if (m_afterFirstPaint)
-        QObject::connect(m_window, &frmSplash::firstPainted, m_window, std::exchange(m_afterFirstPaint, {}));
+        QObject::connect(m_window, &SplashCard::firstPainted, m_window, std::exchange(m_afterFirstPaint, {}));
     // Every showing is a fresh window, centred on the screen.
     WindowPlacement::place(m_window);
     // Returns once the window has closed, whatever closed it; the dialog

@@ -1,10 +1,10 @@
-#ifndef PICTURESLOT_H
-#define PICTURESLOT_H
+#ifndef PICTUREID_H
+#define PICTUREID_H
 
 // The pictures the program carries, in the order of the picture table
 // (PictureTable.h).
 // Plain C++ so that the page logic can name pictures without the toolkit.
-enum class PictureSlot {
+enum class PictureId {
     icoMain,
     picAuthorIcon,
     picGroupLogo,
@@ -19,4 +19,4 @@ enum class PictureSlot {
     picSplash,
 };
 
-#endif // PICTURESLOT_H
+#endif // PICTUREID_H

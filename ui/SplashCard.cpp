@@ -1,4 +1,4 @@
-#include "frmSplash.h"
+#include "SplashCard.h"
 
 #include "PictureStore.h"
 #include "SystemColours.h"
@@ -10,9 +10,9 @@
 
 #include <utility>
 
-frmSplash::frmSplash(std::chrono::milliseconds autoClose)
+SplashCard::SplashCard(std::chrono::milliseconds autoClose)
     : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint)
-    , m_picture(QPixmap::fromImage(PictureStore::decode(PictureSlot::picSplash)))
+    , m_picture(QPixmap::fromImage(PictureStore::decode(PictureId::picSplash)))
 {
     setWindowTitle(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -29,18 +29,18 @@ frmSplash::frmSplash(std::chrono::milliseconds autoClose)
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setSingleShot(true);
     m_timer.setInterval(autoClose);
-    connect(&m_timer, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
+    connect(&m_timer, &QTimer::timeout, this, &QWidget::close);
     m_timer.start();
-    qCDebug(lcWindows, "frmSplash created");
+    qCDebug(lcWindows, "splash card created");
 }
 
-void frmSplash::hideEvent(QHideEvent *event)
+void SplashCard::hideEvent(QHideEvent *event)
 {
-    qCDebug(lcWindows, "frmSplash closed");
+    qCDebug(lcWindows, "splash card closed");
     QDialog::hideEvent(event);
 }
 
-void frmSplash::introduce(QWidget *mainWindow)
+void SplashCard::introduce(QWidget *mainWindow)
 {
     // The title stays "Form2"; the name and the description are what a
     // screen reader says instead.
@@ -55,7 +55,7 @@ void frmSplash::introduce(QWidget *mainWindow)
     }
 }
 
-void frmSplash::paintEvent(QPaintEvent *)
+void SplashCard::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
@@ -63,18 +63,18 @@ void frmSplash::paintEvent(QPaintEvent *)
     if (!std::exchange(m_painted, true)) {
         // Queued: the painted pixels reach the window system once this
         // returns, before the next event is taken.
-        QMetaObject::invokeMethod(this, &frmSplash::firstPainted, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &SplashCard::firstPainted, Qt::QueuedConnection);
     }
 }
 
-void frmSplash::mouseReleaseEvent(QMouseEvent *event)
+void SplashCard::mouseReleaseEvent(QMouseEvent *event)
 {
     // A click is a press and a release on the window.
     if (rect().contains(event->position().toPoint()))
-        Form_Click();
+        close();
 }
 
-void frmSplash::keyPressEvent(QKeyEvent *event)
+void SplashCard::keyPressEvent(QKeyEvent *event)
 {
     // The keys that leave a window close the card as a click does, so that a
     // keyboard alone is never stuck here. A key held down since before the
@@ -85,7 +85,7 @@ void frmSplash::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Enter:
     case Qt::Key_Space:
         if (!event->isAutoRepeat()) {
-            Form_Click();
+            close();
             return;
         }
         break;
@@ -95,12 +95,3 @@ void frmSplash::keyPressEvent(QKeyEvent *event)
     event->ignore();
 }
 
-void frmSplash::Form_Click()
-{
-    close();
-}
-
-void frmSplash::Timer1_Timer()
-{
-    close();
-}

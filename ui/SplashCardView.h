@@ -1,8 +1,8 @@
-#ifndef SPLASHWINDOWVIEW_H
-#define SPLASHWINDOWVIEW_H
+#ifndef SPLASHCARDVIEW_H
+#define SPLASHCARDVIEW_H
 
 #include "SplashView.h"
-#include "frmSplash.h"
+#include "SplashCard.h"
 
 #include <QPointer>
 
@@ -11,11 +11,11 @@
 
 // The program's one reference to the splash window. The window is made on
 // first use and destroyed when it closes; the next use makes a fresh one.
-class SplashWindowView final : public SplashView
+class SplashCardView final : public SplashView
 {
 public:
-    explicit SplashWindowView(std::chrono::milliseconds autoClose);
-    ~SplashWindowView() override;
+    explicit SplashCardView(std::chrono::milliseconds autoClose);
+    ~SplashCardView() override;
 
     void setTimerEnabled(bool enabled) override;
     void showModal() override;
@@ -32,9 +32,9 @@ private:
     void ensureLoaded();
 
     std::chrono::milliseconds m_autoClose;
-    QPointer<frmSplash> m_window;
+    QPointer<SplashCard> m_window;
     QPointer<QWidget> m_mainWindow;
     std::function<void()> m_afterFirstPaint;
 };
 
-#endif // SPLASHWINDOWVIEW_H
+#endif // SPLASHCARDVIEW_H

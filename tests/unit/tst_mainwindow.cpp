@@ -1,5 +1,5 @@
 #include "storedwindow.h"
-#include "Form1.h"
+#include "MainWindow.h"
 #include "PageCatalogue.h"
 #include "PictureStore.h"
 #include "offscreenlimits.h"
@@ -53,7 +53,7 @@ QString visibleText(QPlainTextEdit *edit)
 
 } // namespace
 
-class tst_Form1 : public QObject
+class tst_MainWindow : public QObject
 {
     Q_OBJECT
 
@@ -89,26 +89,26 @@ private slots:
 private:
     OffscreenLimitsFilter m_offscreenLimits;
     std::unique_ptr<Lesson> lesson;
-    Form1 *form = nullptr;
+    MainWindow *form = nullptr;
     template <typename T> T *child(const char *name) { return form->findChild<T *>(QLatin1String(name)); }
 };
 
-void tst_Form1::init()
+void tst_MainWindow::init()
 {
     lesson = std::make_unique<Lesson>(mainWindowFromStore, QuickSplash);
-    form = &lesson->mainWindow();
     loadForm(*lesson);
+    form = builtMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(form));
 }
 
-void tst_Form1::cleanup()
+void tst_MainWindow::cleanup()
 {
     lesson.reset();
     // No window outlives its test: not the splash, not a menu.
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
-void tst_Form1::windowFrame()
+void tst_MainWindow::windowFrame()
 {
     QCOMPARE(form->windowTitle(), QStringLiteral("Vantrel Tutorial No. 3"));
     QCOMPARE(form->centralWidget()->size(), QSize(581, 556));
@@ -127,27 +127,27 @@ void tst_Form1::windowFrame()
     }
 }
 
-void tst_Form1::controlGeometry_data()
+void tst_MainWindow::controlGeometry_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry");
 
-    QTest::newRow("Picture2")   << "Picture2"   << QRect(0, 0, 585, 49);
-    QTest::newRow("cmdMorvane") << "cmdMorvane" << QRect(8, 8, 85, 35);
-    QTest::newRow("cmdIntro")   << "cmdIntro"   << QRect(120, 8, 57, 35);
-    QTest::newRow("Command1")   << "Command1"   << QRect(184, 8, 35, 35);
-    QTest::newRow("Command2")   << "Command2"   << QRect(224, 8, 35, 35);
-    QTest::newRow("Command3")   << "Command3"   << QRect(264, 8, 35, 35);
-    QTest::newRow("Command4")   << "Command4"   << QRect(304, 8, 35, 35);
-    QTest::newRow("Command5")   << "Command5"   << QRect(344, 9, 35, 35);
-    QTest::newRow("Command6")   << "Command6"   << QRect(384, 8, 35, 35);
-    QTest::newRow("Command7")   << "Command7"   << QRect(424, 8, 35, 35);
-    QTest::newRow("cmdZarnok")  << "cmdZarnok"  << QRect(488, 8, 85, 36);
-    QTest::newRow("Picture1")   << "Picture1"   << QRect(135, 93, 305, 305);
-    QTest::newRow("Text1")      << "Text1"      << QRect(80, 400, 425, 145);
+    QTest::newRow("titleStrip")   << "titleStrip"   << QRect(0, 0, 585, 49);
+    QTest::newRow("aboutButton") << "aboutButton" << QRect(8, 8, 85, 35);
+    QTest::newRow("introButton")   << "introButton"   << QRect(120, 8, 57, 35);
+    QTest::newRow("stepButton1")   << "stepButton1"   << QRect(184, 8, 35, 35);
+    QTest::newRow("stepButton2")   << "stepButton2"   << QRect(224, 8, 35, 35);
+    QTest::newRow("stepButton3")   << "stepButton3"   << QRect(264, 8, 35, 35);
+    QTest::newRow("stepButton4")   << "stepButton4"   << QRect(304, 8, 35, 35);
+    QTest::newRow("stepButton5")   << "stepButton5"   << QRect(344, 9, 35, 35);
+    QTest::newRow("stepButton6")   << "stepButton6"   << QRect(384, 8, 35, 35);
+    QTest::newRow("stepButton7")   << "stepButton7"   << QRect(424, 8, 35, 35);
+    QTest::newRow("greetingsButton")  << "greetingsButton"  << QRect(488, 8, 85, 36);
+    QTest::newRow("pagePicture")   << "pagePicture"   << QRect(135, 93, 305, 305);
+    QTest::newRow("pageText")      << "pageText"      << QRect(80, 400, 425, 145);
 }
 
-void tst_Form1::controlGeometry()
+void tst_MainWindow::controlGeometry()
 {
     QFETCH(QString, name);
     QFETCH(QRect, geometry);
@@ -159,25 +159,25 @@ void tst_Form1::controlGeometry()
     QCOMPARE(control->geometry(), geometry);
 }
 
-void tst_Form1::buttonCaptions()
+void tst_MainWindow::buttonCaptions()
 {
-    QCOMPARE(child<QPushButton>("cmdIntro")->text(), QStringLiteral("Intro"));
+    QCOMPARE(child<QPushButton>("introButton")->text(), QStringLiteral("Intro"));
     for (int n = 1; n <= 7; ++n)
-        QCOMPARE(form->findChild<QPushButton *>(QStringLiteral("Command%1").arg(n))->text(), QString::number(n));
-    QVERIFY(child<QPushButton>("cmdMorvane")->text().isEmpty());
-    QVERIFY(child<QPushButton>("cmdZarnok")->text().isEmpty());
+        QCOMPARE(form->findChild<QPushButton *>(QStringLiteral("stepButton%1").arg(n))->text(), QString::number(n));
+    QVERIFY(child<QPushButton>("aboutButton")->text().isEmpty());
+    QVERIFY(child<QPushButton>("greetingsButton")->text().isEmpty());
 
     // The buttons lie above the strip: a click at a button's centre reaches it.
-    for (const char *name : {"cmdMorvane", "cmdIntro", "Command5", "cmdZarnok"}) {
+    for (const char *name : {"aboutButton", "introButton", "stepButton5", "greetingsButton"}) {
         auto *button = child<QPushButton>(name);
         QCOMPARE(form->centralWidget()->childAt(button->geometry().center()), button);
     }
 }
 
-void tst_Form1::tabOrder()
+void tst_MainWindow::tabOrder()
 {
     QStringList order;
-    QWidget *start = child<QWidget>("cmdIntro");
+    QWidget *start = child<QWidget>("introButton");
     QTRY_COMPARE(QApplication::focusWidget(), start);
     QWidget *w = start;
     do {
@@ -186,18 +186,18 @@ void tst_Form1::tabOrder()
         w = w->nextInFocusChain();
     } while (w != start);
 
-    QCOMPARE(order.join(u' '), QStringLiteral("cmdIntro Command1 Command2 Command3 Command4 Command5 "
-                                              "Command6 Command7 Text1 cmdZarnok cmdMorvane"));
+    QCOMPARE(order.join(u' '), QStringLiteral("introButton stepButton1 stepButton2 stepButton3 stepButton4 stepButton5 "
+                                              "stepButton6 stepButton7 pageText greetingsButton aboutButton"));
 }
 
-void tst_Form1::menus()
+void tst_MainWindow::menus()
 {
     const QList<QAction *> top = form->menuBar()->actions();
     QCOMPARE(top.size(), 2);
     QCOMPARE(top[0]->text(), QStringLiteral("&File"));
-    QCOMPARE(top[0]->menu()->objectName(), QStringLiteral("mnuFile"));
+    QCOMPARE(top[0]->menu()->objectName(), QStringLiteral("fileMenu"));
     QCOMPARE(top[1]->text(), QStringLiteral("&Help"));
-    QCOMPARE(top[1]->menu()->objectName(), QStringLiteral("mnuHelp"));
+    QCOMPARE(top[1]->menu()->objectName(), QStringLiteral("helpMenu"));
 
     QStringList items;
     for (QAction *menu : top) {
@@ -206,14 +206,14 @@ void tst_Form1::menus()
             QVERIFY2(item->shortcut().isEmpty(), qPrintable(item->objectName()));
         }
     }
-    QCOMPARE(items.join(u' '), QStringLiteral("mnuExit=E&xit mnuGreetz=&GreetZ line1=- mnuAbout=&About"));
+    QCOMPARE(items.join(u' '), QStringLiteral("exitAction=E&xit greetingsAction=&GreetZ helpSeparator=- aboutAction=&About"));
 }
 
-void tst_Form1::pictureButtonsShowTheirLogos()
+void tst_MainWindow::pictureButtonsShowTheirLogos()
 {
-    const struct { const char *button; PictureSlot logo; } rows[] = {
-        {"cmdMorvane", PictureSlot::picAuthorIcon},
-        {"cmdZarnok", PictureSlot::picGroupLogo},
+    const struct { const char *button; PictureId logo; } rows[] = {
+        {"aboutButton", PictureId::picAuthorIcon},
+        {"greetingsButton", PictureId::picGroupLogo},
     };
     for (const auto &row : rows) {
         auto *button = child<QPushButton>(row.button);
@@ -232,18 +232,18 @@ void tst_Form1::pictureButtonsShowTheirLogos()
     }
 }
 
-void tst_Form1::startsOnIntroPicture()
+void tst_MainWindow::startsOnIntroPicture()
 {
-    auto *text = child<QPlainTextEdit>("Text1");
+    auto *text = child<QPlainTextEdit>("pageText");
     QVERIFY(visibleText(text).isEmpty());
     // Same pixels as the intro page shows later through its hidden holder.
-    auto *picture = child<QLabel>("Picture1");
+    auto *picture = child<QLabel>("pagePicture");
     const QImage atStart = grabbed(picture, picture->contentsRect());
-    child<QPushButton>("cmdIntro")->click();
+    child<QPushButton>("introButton")->click();
     QCOMPARE(grabbed(picture, picture->contentsRect()), atStart);
 }
 
-void tst_Form1::showsPage_data()
+void tst_MainWindow::showsPage_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<PageId>("page");
@@ -251,19 +251,19 @@ void tst_Form1::showsPage_data()
 
     const QRgb cyan = qRgb(0, 255, 255);
     const QRgb yellow = qRgb(255, 255, 0);
-    QTest::newRow("Intro") << "cmdIntro" << PageId::Intro << cyan;
-    QTest::newRow("1") << "Command1" << PageId::Step1 << cyan;
-    QTest::newRow("2") << "Command2" << PageId::Step2 << cyan;
-    QTest::newRow("3") << "Command3" << PageId::Step3 << cyan;
-    QTest::newRow("4") << "Command4" << PageId::Step4 << cyan;
-    QTest::newRow("5") << "Command5" << PageId::Step5 << cyan;
-    QTest::newRow("6") << "Command6" << PageId::Step6 << cyan;
-    QTest::newRow("7") << "Command7" << PageId::Step7 << cyan;
-    QTest::newRow("group logo") << "cmdZarnok" << PageId::Greetings << yellow;
-    QTest::newRow("GreetZ") << "mnuGreetz" << PageId::Greetings << yellow;
+    QTest::newRow("Intro") << "introButton" << PageId::Intro << cyan;
+    QTest::newRow("1") << "stepButton1" << PageId::Step1 << cyan;
+    QTest::newRow("2") << "stepButton2" << PageId::Step2 << cyan;
+    QTest::newRow("3") << "stepButton3" << PageId::Step3 << cyan;
+    QTest::newRow("4") << "stepButton4" << PageId::Step4 << cyan;
+    QTest::newRow("5") << "stepButton5" << PageId::Step5 << cyan;
+    QTest::newRow("6") << "stepButton6" << PageId::Step6 << cyan;
+    QTest::newRow("7") << "stepButton7" << PageId::Step7 << cyan;
+    QTest::newRow("group logo") << "greetingsButton" << PageId::Greetings << yellow;
+    QTest::newRow("GreetZ") << "greetingsAction" << PageId::Greetings << yellow;
 }
 
-void tst_Form1::showsPage()
+void tst_MainWindow::showsPage()
 {
     QFETCH(QString, control);
     QFETCH(PageId, page);
@@ -277,7 +277,7 @@ void tst_Form1::showsPage()
     };
     showPage();
 
-    auto *picture = child<QLabel>("Picture1");
+    auto *picture = child<QLabel>("pagePicture");
     const qint64 shownFirst = picture->pixmap().cacheKey();
     const QImage expected = PictureStore::decode(PageCatalogue::page(page).picture).convertToFormat(QImage::Format_RGB32);
     const QRect inside = picture->contentsRect();
@@ -287,29 +287,29 @@ void tst_Form1::showsPage()
                                                 inside.width(), inside.height() - expected.height()));
     QCOMPARE(pixelsOfColour(below, qRgb(0, 0, 0)), below.width() * below.height());
 
-    auto *text = child<QPlainTextEdit>("Text1");
+    auto *text = child<QPlainTextEdit>("pageText");
     QCOMPARE(visibleText(text), expectedText(page));
     const TextInk ink = textInk(text->viewport(), colour);
     QVERIFY2(ink.showsText(), qPrintable(ink.counts()));
 
     // Showing a page hands over a picture decoded when the window was made:
     // after another page, the same one again, not a fresh decoding.
-    child<QPushButton>(page == PageId::Step7 ? "Command1" : "Command7")->click();
+    child<QPushButton>(page == PageId::Step7 ? "stepButton1" : "stepButton7")->click();
     showPage();
     QCOMPARE(picture->pixmap().cacheKey(), shownFirst);
 }
 
-void tst_Form1::greetingsThenStep3StaysYellow()
+void tst_MainWindow::greetingsThenStep3StaysYellow()
 {
-    auto *text = child<QPlainTextEdit>("Text1");
-    child<QPushButton>("cmdZarnok")->click();
-    child<QPushButton>("Command3")->click();
+    auto *text = child<QPlainTextEdit>("pageText");
+    child<QPushButton>("greetingsButton")->click();
+    child<QPushButton>("stepButton3")->click();
     QCOMPARE(visibleText(text), expectedText(PageId::Step3));
     const TextInk ink = textInk(text->viewport(), qRgb(255, 255, 0));
     QVERIFY2(ink.showsText(), qPrintable(ink.counts()));
 }
 
-void tst_Form1::accessKeysOpenTheMenus_data()
+void tst_MainWindow::accessKeysOpenTheMenus_data()
 {
     QTest::addColumn<Qt::Key>("menuKey");
     QTest::addColumn<Qt::Key>("itemKey");
@@ -319,7 +319,7 @@ void tst_Form1::accessKeysOpenTheMenus_data()
     QTest::newRow("Alt+H A") << Qt::Key_H << Qt::Key_A << QStringLiteral(" ");
 }
 
-void tst_Form1::accessKeysOpenTheMenus()
+void tst_MainWindow::accessKeysOpenTheMenus()
 {
     QFETCH(Qt::Key, menuKey);
     QFETCH(Qt::Key, itemKey);
@@ -331,11 +331,11 @@ void tst_Form1::accessKeysOpenTheMenus()
     QTRY_VERIFY2(qobject_cast<QMenu *>(QApplication::activePopupWidget()),
                  qPrintable(QKeySequence(Qt::ALT | menuKey).toString() + QStringLiteral(" opened no menu")));
     QTest::keyClick(QApplication::activePopupWidget(), itemKey);
-    QTRY_COMPARE(visibleText(child<QPlainTextEdit>("Text1")), textAfter);
+    QTRY_COMPARE(visibleText(child<QPlainTextEdit>("pageText")), textAfter);
     QTRY_VERIFY(!QApplication::activePopupWidget());
 }
 
-void tst_Form1::exitEndsTheRun()
+void tst_MainWindow::exitEndsTheRun()
 {
     // Exit leaves the event loop without closing anything first.
     bool closedFirst = false;
@@ -353,28 +353,28 @@ void tst_Form1::exitEndsTheRun()
     QVERIFY(!closedFirst);
 }
 
-void tst_Form1::aboutBlanksTextAndKeepsPicture()
+void tst_MainWindow::aboutBlanksTextAndKeepsPicture()
 {
-    child<QPushButton>("Command6")->click();
-    auto *picture = child<QLabel>("Picture1");
+    child<QPushButton>("stepButton6")->click();
+    auto *picture = child<QLabel>("pagePicture");
     const QImage step6 = grabbed(picture, picture->contentsRect());
 
     QString textWhileUp;
-    whenSplashIsUp([&](frmSplash *splash) {
-        textWhileUp = visibleText(child<QPlainTextEdit>("Text1"));
+    whenSplashIsUp([&](SplashCard *splash) {
+        textWhileUp = visibleText(child<QPlainTextEdit>("pageText"));
         QTest::mouseClick(splash, Qt::LeftButton);
     }, QStringLiteral("a click on it"));
-    child<QPushButton>("cmdMorvane")->click();
+    child<QPushButton>("aboutButton")->click();
 
     QCOMPARE(textWhileUp, QStringLiteral(" "));
-    QCOMPARE(visibleText(child<QPlainTextEdit>("Text1")), QStringLiteral(" "));
+    QCOMPARE(visibleText(child<QPlainTextEdit>("pageText")), QStringLiteral(" "));
     QCOMPARE(grabbed(picture, picture->contentsRect()), step6);
 }
 
-void tst_Form1::longestTextWrapsAndCanBeReadToTheEnd()
+void tst_MainWindow::longestTextWrapsAndCanBeReadToTheEnd()
 {
-    auto *text = child<QPlainTextEdit>("Text1");
-    child<QPushButton>("Command7")->click();
+    auto *text = child<QPlainTextEdit>("pageText");
+    child<QPushButton>("stepButton7")->click();
 
     // No line runs past the right edge: every line of every block fits.
     const int width = text->viewport()->width();
@@ -400,14 +400,14 @@ void tst_Form1::longestTextWrapsAndCanBeReadToTheEnd()
     QCOMPARE_GT(words.width() * words.height() - pixelsOfColour(words, qRgb(0, 0, 0)), 500);
 
     // A short page needs no scroll bar.
-    child<QPushButton>("Command2")->click();
+    child<QPushButton>("stepButton2")->click();
     QTRY_VERIFY(!text->verticalScrollBar()->isVisible());
 }
 
-void tst_Form1::textCanBeCopied()
+void tst_MainWindow::textCanBeCopied()
 {
-    auto *text = child<QPlainTextEdit>("Text1");
-    child<QPushButton>("Command4")->click();
+    auto *text = child<QPlainTextEdit>("pageText");
+    child<QPushButton>("stepButton4")->click();
     QTest::mouseClick(text->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
     QCOMPARE(QApplication::focusWidget(), text);
     QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
@@ -418,10 +418,10 @@ void tst_Form1::textCanBeCopied()
     QCOMPARE(visibleText(text), expectedText(PageId::Step4));
 }
 
-void tst_Form1::textCannotBeChanged()
+void tst_MainWindow::textCannotBeChanged()
 {
-    auto *text = child<QPlainTextEdit>("Text1");
-    child<QPushButton>("Command4")->click();
+    auto *text = child<QPlainTextEdit>("pageText");
+    child<QPushButton>("stepButton4")->click();
     // What a screen reader announces: a text to read, not one to edit.
     QVERIFY(QAccessible::queryAccessibleInterface(text)->state().readOnly);
 
@@ -451,7 +451,7 @@ void tst_Form1::textCannotBeChanged()
     QCOMPARE(offered, QStringList({QStringLiteral("Copy"), QStringLiteral("Select All")}));
 }
 
-void tst_Form1::keyboardUse_data()
+void tst_MainWindow::keyboardUse_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<int>("tabs");
@@ -460,13 +460,13 @@ void tst_Form1::keyboardUse_data()
     QTest::addColumn<QString>("textAfter");
 
     // Tab presses from the button that has the focus at start.
-    QTest::newRow("Return on 7") << "Command7" << 7 << Qt::Key_Return << Qt::KeyboardModifiers() << expectedText(PageId::Step7);
-    QTest::newRow("keypad Enter on 1") << "Command1" << 1 << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier) << expectedText(PageId::Step1);
-    QTest::newRow("Space on the group logo") << "cmdZarnok" << 9 << Qt::Key_Space << Qt::KeyboardModifiers() << expectedText(PageId::Greetings);
-    QTest::newRow("text box") << "Text1" << 8 << Qt::Key_Return << Qt::KeyboardModifiers() << QString();
+    QTest::newRow("Return on 7") << "stepButton7" << 7 << Qt::Key_Return << Qt::KeyboardModifiers() << expectedText(PageId::Step7);
+    QTest::newRow("keypad Enter on 1") << "stepButton1" << 1 << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier) << expectedText(PageId::Step1);
+    QTest::newRow("Space on the group logo") << "greetingsButton" << 9 << Qt::Key_Space << Qt::KeyboardModifiers() << expectedText(PageId::Greetings);
+    QTest::newRow("text box") << "pageText" << 8 << Qt::Key_Return << Qt::KeyboardModifiers() << QString();
 }
 
-void tst_Form1::keyboardUse()
+void tst_MainWindow::keyboardUse()
 {
     QFETCH(QString, control);
     QFETCH(int, tabs);
@@ -500,7 +500,7 @@ void tst_Form1::keyboardUse()
     QCOMPARE(focused.count(0xffffff), focused.size());
 
     QTest::keyClick(target, key, modifiers);
-    QCOMPARE(visibleText(child<QPlainTextEdit>("Text1")), textAfter);
+    QCOMPARE(visibleText(child<QPlainTextEdit>("pageText")), textAfter);
 
     // Under the mouse the window looks as it always has.
     QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(5, 5));
@@ -508,7 +508,7 @@ void tst_Form1::keyboardUse()
     QCOMPARE(ringPixels(), unfocused);
 }
 
-void tst_Form1::windowsOpenCentred_data()
+void tst_MainWindow::windowsOpenCentred_data()
 {
     QTest::addColumn<int>("screen");
     QTest::addColumn<QPoint>("mainTopLeft");
@@ -522,7 +522,7 @@ void tst_Form1::windowsOpenCentred_data()
     QTest::newRow("640x480: main window's top kept on") << 1 << QPoint(1024 + 29, 0) << QPoint(1024 + 170, 40);
 }
 
-void tst_Form1::windowsOpenCentred()
+void tst_MainWindow::windowsOpenCentred()
 {
     QFETCH(int, screen);
     QFETCH(QPoint, mainTopLeft);
@@ -531,10 +531,14 @@ void tst_Form1::windowsOpenCentred()
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
         QSKIP("the screens of known sizes are those of the offscreen platform");
     QCOMPARE(QGuiApplication::screens().size(), 2);
-    lesson = std::make_unique<Lesson>(mainWindowFromStore, QuickSplash);
-    form = &lesson->mainWindow();
-    form->setScreen(QGuiApplication::screens().at(screen));
+    QScreen *opensOn = QGuiApplication::screens().at(screen);
+    lesson = std::make_unique<Lesson>([opensOn] {
+        auto window = mainWindowFromStore();
+        window->setScreen(opensOn);
+        return window;
+    }, QuickSplash);
     loadForm(*lesson);
+    form = builtMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(form));
     if (mainTopLeft.y() == CentredTop)
         mainTopLeft.ry() = (form->screen()->availableGeometry().height() - form->height()) / 2;
@@ -542,14 +546,14 @@ void tst_Form1::windowsOpenCentred()
 
     // The card opens over its owner, on the owner's screen.
     QPoint cardAt;
-    whenSplashIsUp([&](frmSplash *splash) {
+    whenSplashIsUp([&](SplashCard *splash) {
         cardAt = splash->frameGeometry().topLeft();
         QTest::mouseClick(splash, Qt::LeftButton);
     }, QStringLiteral("a click on it"));
-    child<QPushButton>("cmdMorvane")->click();
+    child<QPushButton>("aboutButton")->click();
     QCOMPARE(cardAt, cardTopLeft);
 }
 
-QTEST_MAIN(tst_Form1)
-#include "tst_form1.moc"
+QTEST_MAIN(tst_MainWindow)
+#include "tst_mainwindow.moc"
 

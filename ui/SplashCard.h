@@ -1,5 +1,5 @@
-#ifndef FRMSPLASH_H
-#define FRMSPLASH_H
+#ifndef SPLASHCARD_H
+#define SPLASHCARD_H
 
 #include <QDialog>
 #include <QPixmap>
@@ -8,18 +8,18 @@
 #include <chrono>
 
 // The splash card, shown at start-up and as the about window. It closes on a
-// click anywhere or when Timer1 runs out, and is destroyed when it closes.
-class frmSplash final : public QDialog
+// click anywhere or when closeTimer runs out, and is destroyed when it closes.
+class SplashCard final : public QDialog
 {
     Q_OBJECT
 
 public:
     static constexpr std::chrono::milliseconds AutoCloseInterval{5000};
 
-    // Timer1 starts here: it counts from creation, not from showing.
-    explicit frmSplash(std::chrono::milliseconds autoClose = AutoCloseInterval);
+    // closeTimer starts here: it counts from creation, not from showing.
+    explicit SplashCard(std::chrono::milliseconds autoClose);
 
-    QTimer &Timer1() { return m_timer; }
+    QTimer &closeTimer() { return m_timer; }
 
     // Says what the card stands for, by the main window's state: the program
     // itself while the main window is not yet built or still hidden, else the
@@ -39,12 +39,10 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void Form_Click();
-    void Timer1_Timer();
 
     QPixmap m_picture;
     QTimer m_timer;
     bool m_painted = false;
 };
 
-#endif // FRMSPLASH_H
+#endif // SPLASHCARD_H
