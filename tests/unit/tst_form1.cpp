@@ -368,6 +368,8 @@ void tst_Form1::aboutBlanksTextAndKeepsPicture()
 
     QCOMPARE(textWhileUp, QStringLiteral(" "));
     QCOMPARE(visibleText(child<QPlainTextEdit>("Text1")), QStringLiteral(" "));
+    const TextInk ink = textInk(child<QPlainTextEdit>("Text1")->viewport(), qRgb(0, 255, 255));
+    QVERIFY2(ink.showsNoText(), qPrintable(ink.counts()));
     QCOMPARE(grabbed(picture, picture->contentsRect()), step6);
 }
 
