@@ -7,8 +7,9 @@
 #   and its members have the packager's umask.
 # Each is made again here from the same staged files: in order of name, owned
 # by root, at the commit's date, the .deb by dpkg-deb with Installed-Size
-# counted as dpkg-gencontrol does. The installer keeps its files in order of
-# name already.
+# counted as dpkg-gencontrol does. makensis takes the installer's files in
+# order of name itself; its uninstaller's list is put in order before
+# (CPackFileTimes.cmake).
 cmake_policy(VERSION 3.25)
 set(epoch ${CPACK_VANTREL_SOURCE_DATE_EPOCH})
 
