@@ -69,12 +69,13 @@ add_test(NAME windows_pe_resources
 
 # The program alone built twice, as differently as two packagers' machines
 # may (tests/packaging/reproducible.sh), its installer and ZIP the same to the
-# byte. No Wine: nothing runs.
+# byte. No Wine: nothing runs. Alone, so that the builds slow no test that
+# times the windows under Wine.
 add_test(NAME windows_package_reproducible
     COMMAND bash ${PROJECT_SOURCE_DIR}/tests/packaging/reproducible.sh
         ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_BINARY_DIR}/windows/reproducible windows NSIS ZIP
         -- -DBUILD_TESTING=OFF)
-set_tests_properties(windows_package_reproducible PROPERTIES TIMEOUT 1500)
+set_tests_properties(windows_package_reproducible PROPERTIES TIMEOUT 1500 RUN_SERIAL ON)
 
 set_tests_properties(windows_wine_start windows_wine_stop windows_package_build windows_install
     windows_installed_program windows_uninstall windows_pe_resources windows_package_reproducible PROPERTIES
