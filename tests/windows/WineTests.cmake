@@ -67,6 +67,16 @@ add_test(NAME windows_pe_resources
     COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/pe-resources $<TARGET_FILE:vantrel-tutorial3>
         ${PROJECT_SOURCE_DIR}/assets/icoMain.ico ${PROJECT_VERSION} ${CMAKE_CURRENT_BINARY_DIR}/windows/pe-resources)
 
+# The program alone built twice, as differently as two packagers' machines
+# may (tests/packaging/reproducible.sh), its installer and ZIP the same to the
+# byte. No Wine: nothing runs. Alone, so that the builds slow no test that
+# times the windows under Wine.
+add_test(NAME windows_package_reproducible
+    COMMAND bash ${PROJECT_SOURCE_DIR}/tests/packaging/reproducible.sh
+        ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_BINARY_DIR}/windows/reproducible windows NSIS ZIP
+        -- -DBUILD_TESTING=OFF)
+set_tests_properties(windows_package_reproducible PROPERTIES TIMEOUT 1500 RUN_SERIAL ON)
+
 set_tests_properties(windows_wine_start windows_wine_stop windows_package_build windows_install
-    windows_installed_program windows_uninstall windows_pe_resources PROPERTIES
+    windows_installed_program windows_uninstall windows_pe_resources windows_package_reproducible PROPERTIES
     LABELS windows SKIP_RETURN_CODE 77)
