@@ -1,6 +1,7 @@
 #include "StartupMessages.h"
 
-#include <cstdio>
+#include "UserMessage.h"
+
 #include <cstdlib>
 #include <utility>
 
@@ -86,13 +87,15 @@ void StartupMessages::cannotOpenWindow() const
             || held.text.contains(QLatin1String("wl_display")))
             noDisplay = true;
     }
-    std::fprintf(stderr, "%s: cannot open a window: %s\n", m_programName,
-                 noDisplay ? "no display to connect to" : "no window system could be started");
+    QString text = QStringLiteral("%1: cannot open a window: %2\n")
+                       .arg(QString::fromLocal8Bit(m_programName),
+                            noDisplay ? QStringLiteral("no display to connect to")
+                                      : QStringLiteral("no window system could be started"));
     // Then Qt's own explanation, as Qt words it: which plugin failed or was
     // missing, and which ones there are.
     for (const Held &held : m_held)
-        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(held.type, held.context(), held.text)));
-    std::fflush(stderr);
+        text += qFormatLogMessage(held.type, held.context(), held.text) + u'\n';
+    UserMessage::failure(text);
     // Not abort(): a missing display is the user's situation, not a crash.
     std::_Exit(1);
 }

@@ -11,7 +11,8 @@
 // Holds back Qt's messages while the application object connects to the
 // window system. If that fails, Qt would print its plugin warnings and abort
 // with a core dump; instead the program says in one line that it cannot open
-// a window, gives Qt's own explanation below it, and exits with status 1.
+// a window, gives Qt's own explanation below it (on Windows in a message box
+// too), and exits with status 1.
 // Once the connection stands, release() hands the held messages on exactly as
 // if nothing had been in between.
 class StartupMessages final

@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "FontConfigLoader.h"
 #include "Lesson.h"
 #include "PictureBatch.h"
@@ -13,11 +14,16 @@
 // core, and each worker is joined before its work is used.
 int main(int argc, char *argv[])
 {
+    // --help and --version touch no window system.
+    if (CommandLine::answer(argc, argv))
+        return 0;
     // Second core: the font configuration. This one: the window system.
     FontConfigLoader fontConfig;
     StartupMessages startup(AppInfo::Name);
     QApplication app(argc, argv);
     startup.release();
+    if (!CommandLine::acceptRemaining())
+        return CommandLine::UnknownOption;
 
     QApplication::setApplicationName(QString::fromLatin1(AppInfo::Name));
     QApplication::setApplicationVersion(QString::fromLatin1(AppInfo::Version));
