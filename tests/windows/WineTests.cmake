@@ -65,18 +65,20 @@ set_tests_properties(windows_install windows_installed_program windows_uninstall
     RESOURCE_LOCK wine_desktop)
 
 # The ZIP, unpacked as a user unpacks it. What start-up says there comes in
-# message boxes, read by a small Windows program as Wine shows them: the
+# message boxes, read by a small Windows program as Windows gives them: the
 # answers to --version and --help, an unknown option, and a copy of the
 # folder without the window system's plugin.
-add_executable(messagebox windows/messagebox.cpp)
-target_link_libraries(messagebox PRIVATE vantrel_warnings)
-set_target_properties(messagebox PROPERTIES AUTOMOC OFF)
+add_executable(windowreader windows/windowreader.cpp)
+target_link_libraries(windowreader PRIVATE shcore vantrel_warnings)
+# Static: the scaled session below has no MinGW runtime on its path.
+target_link_options(windowreader PRIVATE -static)
+set_target_properties(windowreader PROPERTIES AUTOMOC OFF AUTOUIC OFF)
 set(portable ${CMAKE_CURRENT_BINARY_DIR}/windows/portable)
 add_test(NAME windows_zip_unpack
     COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/wine-portable unpack
         ${package_dir}/${PROJECT_NAME}-${PROJECT_VERSION}-win64.zip ${portable})
 add_test(NAME windows_zip_boxes
-    COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/wine-portable boxes ${portable} $<TARGET_FILE:messagebox>)
+    COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/wine-portable boxes ${portable} $<TARGET_FILE:windowreader>)
 set_tests_properties(windows_zip_unpack PROPERTIES
     FIXTURES_SETUP portable FIXTURES_REQUIRED "wine;windows_package")
 set_tests_properties(windows_zip_boxes PROPERTIES
@@ -84,9 +86,9 @@ set_tests_properties(windows_zip_boxes PROPERTIES
 set_tests_properties(windows_zip_unpack windows_zip_boxes PROPERTIES
     ENVIRONMENT VANTREL_WINE_SESSION=${session})
 
-# The ZIP's program on scaled screens: Wine's LogPixels at 144 and 192 dots
-# per inch (150 and 200 %), in a session of its own, so that the other tests
-# keep 96. Its screen is one that Windows offers both settings on; at 1024 by
+# The ZIP's program on scaled screens: Wine's LogPixels at 120, 144 and 192
+# dots per inch (125, 150 and 200 %), in a session of its own, so that the
+# other tests keep 96. Its screen is one that Windows offers both settings on; at 1024 by
 # 768 neither window would fit.
 set(scaled_session ${CMAKE_CURRENT_BINARY_DIR}/windows/scaled-session)
 add_test(NAME windows_wine_scaled_start
@@ -97,9 +99,10 @@ set_tests_properties(windows_wine_scaled_start PROPERTIES
     FIXTURES_SETUP wine_scaled TIMEOUT 180 ENVIRONMENT VANTREL_WINE_SCREEN=2560x1440)
 set_tests_properties(windows_wine_scaled_stop PROPERTIES FIXTURES_CLEANUP wine_scaled)
 set(scaled_tests)
-foreach(dpi 144 192)
+foreach(dpi 120 144 192)
     add_test(NAME windows_scaled_${dpi}
-        COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/wine-portable scaled ${dpi} ${PROJECT_SOURCE_DIR}/assets ${portable})
+        COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/wine-portable scaled ${dpi} ${PROJECT_SOURCE_DIR}/assets ${portable}
+            $<TARGET_FILE:windowreader>)
     set_tests_properties(windows_scaled_${dpi} PROPERTIES
         FIXTURES_REQUIRED "wine_scaled;portable" ENVIRONMENT VANTREL_WINE_SESSION=${scaled_session})
     list(APPEND scaled_tests windows_scaled_${dpi})
