@@ -1,8 +1,15 @@
 #include "StartupMessages.h"
 
-#include <cstdio>
+#include "UserMessage.h"
+
 #include <cstdlib>
 #include <utility>
+
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+
+#include <cwchar>
+#endif
 
 namespace {
 
@@ -19,6 +26,44 @@ const char *orNull(const QByteArray &field)
     return field.isNull() ? nullptr : field.constData();
 }
 
+#ifdef Q_OS_WIN
+// Where no platform plugin loads, Qt shows a box of its own before its fatal
+// message: titled with the executable's name and without the plugin's. The
+// program's box says all of it, so while messages are held no dialog opens
+// on the thread that connects.
+HHOOK dialogHook = nullptr;
+
+LRESULT CALLBACK refuseDialogs(int code, WPARAM wParam, LPARAM lParam)
+{
+    wchar_t className[8];
+    if (code == HCBT_CREATEWND && GetClassNameW(reinterpret_cast<HWND>(wParam), className, 8)
+        && std::wcscmp(className, L"#32770") == 0)
+        return 1;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void allowDialogs()
+{
+    if (dialogHook)
+        UnhookWindowsHookEx(std::exchange(dialogHook, nullptr));
+}
+
+// A fatal message after start-up, such as a picture whose reader is missing
+// from the program's folder, ends the program too: it comes in a message box
+// as well where the stream leads nowhere. One box: a second thread's fatal
+// message waits here until the first ends the program.
+void passOnFatalInBox(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type != QtFatalMsg) {
+        passOn(type, context, text);
+        return;
+    }
+    static std::mutex oneBox;
+    oneBox.lock();
+    UserMessage::failure(qFormatLogMessage(type, context, text));
+}
+#endif
+
 } // namespace
 
 QMessageLogContext StartupMessages::Held::context() const
@@ -33,6 +78,9 @@ StartupMessages::StartupMessages(const char *programName)
     active = this;
     m_previous = qInstallMessageHandler(&StartupMessages::handle);
     passOn = m_previous;
+#ifdef Q_OS_WIN
+    dialogHook = SetWindowsHookExW(WH_CBT, &refuseDialogs, nullptr, GetCurrentThreadId());
+#endif
 }
 
 StartupMessages::~StartupMessages()
@@ -48,7 +96,12 @@ void StartupMessages::release()
         if (m_released)
             return;
         m_released = true;
+#ifdef Q_OS_WIN
+        allowDialogs();
+        qInstallMessageHandler(&passOnFatalInBox);
+#else
         qInstallMessageHandler(m_previous);
+#endif
         active = nullptr;
         held = std::exchange(m_held, {});
     }
@@ -86,13 +139,18 @@ void StartupMessages::cannotOpenWindow() const
             || held.text.contains(QLatin1String("wl_display")))
             noDisplay = true;
     }
-    std::fprintf(stderr, "%s: cannot open a window: %s\n", m_programName,
-                 noDisplay ? "no display to connect to" : "no window system could be started");
+    QString text = QStringLiteral("%1: cannot open a window: %2\n")
+                       .arg(QString::fromLocal8Bit(m_programName),
+                            noDisplay ? QStringLiteral("no display to connect to")
+                                      : QStringLiteral("no window system could be started"));
     // Then Qt's own explanation, as Qt words it: which plugin failed or was
     // missing, and which ones there are.
     for (const Held &held : m_held)
-        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(held.type, held.context(), held.text)));
-    std::fflush(stderr);
+        text += qFormatLogMessage(held.type, held.context(), held.text) + u'\n';
+#ifdef Q_OS_WIN
+    allowDialogs();
+#endif
+    UserMessage::failure(text);
     // Not abort(): a missing display is the user's situation, not a crash.
     std::_Exit(1);
 }

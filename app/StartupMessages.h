@@ -11,9 +11,11 @@
 // Holds back Qt's messages while the application object connects to the
 // window system. If that fails, Qt would print its plugin warnings and abort
 // with a core dump; instead the program says in one line that it cannot open
-// a window, gives Qt's own explanation below it, and exits with status 1.
+// a window, gives Qt's own explanation below it (on Windows in a message box
+// too, in place of Qt's shorter one), and exits with status 1.
 // Once the connection stands, release() hands the held messages on exactly as
-// if nothing had been in between.
+// if nothing had been in between. On Windows a fatal message after that, which
+// also ends the program, comes in the message box as well.
 class StartupMessages final
 {
 public:

@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "Lesson.h"
 #include "PictureBatch.h"
 #include "StartupMessages.h"
@@ -15,9 +16,14 @@
 // for it, a matter of milliseconds.
 int main(int argc, char *argv[])
 {
+    // --help and --version touch no window system.
+    if (CommandLine::answer(argc, argv))
+        return 0;
     StartupMessages startup(AppInfo::Name);
     QApplication app(argc, argv);
     startup.release();
+    if (!CommandLine::acceptRemaining())
+        return CommandLine::UnknownOption;
 
     QApplication::setApplicationName(QString::fromLatin1(AppInfo::Name));
     QApplication::setApplicationVersion(QString::fromLatin1(AppInfo::Version));

@@ -25,6 +25,10 @@ void place(QWidget *window)
         screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
+    // On Windows the frame follows from the window's style and the screen's
+    // scale as soon as the native window exists: made now, Qt knows it.
+    if (!window->windowHandle() && QGuiApplication::platformName() == QLatin1String("windows"))
+        window->winId();
     // Before the first showing the window manager's frame is not known yet;
     // the frame then counts as the window itself, as move() places it.
     QSize frame = window->frameGeometry().size();

@@ -51,8 +51,11 @@ set(CPACK_PACKAGE_EXECUTABLES ${PROJECT_NAME} "${VANTREL_PRODUCT_NAME}")
 configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt COPYONLY)
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt)
 # A 64-bit installer for a 64-bit program: it installs into the 64-bit
-# Program Files, and runs where there is no 32-bit layer.
-set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+# Program Files, and runs where there is no 32-bit layer. It records no file
+# times: cpack writes one of the files it carries, its options page, just
+# before packing, so that time would differ from run to run. What it installs
+# gets the time of installing.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode\nSetDateSave off")
 set(CPACK_NSIS_PACKAGE_NAME "${VANTREL_PRODUCT_NAME}")
 set(CPACK_NSIS_DISPLAY_NAME "${VANTREL_PRODUCT_NAME}")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")

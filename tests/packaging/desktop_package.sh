@@ -48,7 +48,9 @@ tgz=$out/$package-$version-Linux.tar.gz
 [ -f "$tgz" ] || { ls "$out"; fail "no $tgz"; }
 [ "$(dpkg-deb -f "$deb" Package)" = "$package" ] || fail "wrong package name"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version is not $version"
-tar -tzf "$tgz" | grep -qx "$package-$version-Linux/bin/$package" || fail "the tarball has no bin/$package"
+# grep reads the whole list: with -q it stops at the first match, and tar,
+# cut off, would fail the pipeline.
+tar -tzf "$tgz" | grep -x "$package-$version-Linux/bin/$package" >/dev/null || fail "the tarball has no bin/$package"
 
 # apt, asked to install the package here, would install it and nothing else:
 # this machine satisfies every dependency (simulated, without a lock).

@@ -1,8 +1,11 @@
 # Started where no window can be opened, the program says so in one line,
 # gives Qt's own explanation below it and exits with status 1: no abort, no
 # core dump. Started where it can, it keeps the toolkit's own messages, each
-# as Qt prints it.
+# as Qt prints it. Asked for its version or help, it answers even there, at
+# once; an option that neither it nor Qt knows ends it before any window.
 #   cmake -DPROGRAM=path -P DesktopBadStart.cmake
+# Empty fields of a case stay fields.
+cmake_policy(VERSION 3.25)
 get_filename_component(name "${PROGRAM}" NAME_WE)
 
 # The environment of one start: no display of any kind, then the case's
@@ -59,21 +62,61 @@ foreach(case IN LISTS cases)
     endif()
 endforeach()
 
-# A good start: what Qt says while it connects is held back only until it
-# has connected, then printed. The splash is still up when the run is cut,
-# by timeout(1), as CMake 3.31's execute_process TIMEOUT returns but leaves
-# the process running (status 124: it was still running).
+# A run still going when it is cut by timeout(1) ends with status 124, as
+# CMake 3.31's execute_process TIMEOUT returns but leaves the process running.
 find_program(TIMEOUT timeout REQUIRED)
 set(cut ${TIMEOUT} --kill-after=5 2)
-environment(QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES=qt.qpa.plugin.debug=true)
-execute_process(COMMAND ${cut} ${PROGRAM}
-    RESULT_VARIABLE status
-    OUTPUT_VARIABLE out
-    ERROR_VARIABLE err)
-if(NOT status EQUAL 124 OR NOT err MATCHES "Successfully loaded Qt platform plugin \"offscreen\"")
-    message(SEND_ERROR "good start: exit status '${status}', stderr '${err}'")
-    math(EXPR failures "${failures} + 1")
-endif()
+
+# The command line. Title | exit status | what standard output begins with |
+# what else it says (a regular expression) | standard error | settings. The
+# answers come where no window system could start, within a second; an
+# unknown option where one could, the window log on, and nothing but its line.
+set(usage "Usage: ${PROGRAM} [options]\nVantrel Tutorial No. 3: making chain links\n\nOptions:\n  -h, --help ")
+set(qt_options "\n\nQt's options:\n  --platform <[^\n]*\n(.*\n)*  --display <(.*\n)*  --reverse (.*\n)*  --style <")
+set(unknown "${name}: Unknown option 'bogus'. Try '${name} --help'.\n")
+set(runtime "${CMAKE_CURRENT_BINARY_DIR}/runtime")
+file(MAKE_DIRECTORY ${runtime})
+file(CHMOD ${runtime} PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+set(cases
+    "--version|0|${name} 1.00\n|^[^\n]*\n$||QT_QPA_PLATFORM=nonexistent|--version"
+    "-v|0|${name} 1.00\n|^[^\n]*\n$||QT_QPA_PLATFORM=nonexistent|-v"
+    "--help|0|${usage}|${qt_options}||QT_QPA_PLATFORM=nonexistent|--help"
+    "-h after a Qt option|0|${usage}|${qt_options}||QT_QPA_PLATFORM=nonexistent|-reverse -h"
+    "unknown option|2||^$|${unknown}|QT_QPA_PLATFORM=offscreen|XDG_RUNTIME_DIR=${runtime}|QT_LOGGING_RULES=vantrel.windows.debug=true|-reverse --bogus"
+)
+foreach(case IN LISTS cases)
+    string(REPLACE "|" ";" case "${case}")
+    list(POP_FRONT case title expected_status expected_out more expected_err)
+    environment(${case})
+    string(TIMESTAMP started "%s%f")
+    execute_process(COMMAND ${cut} ${PROGRAM} ${args}
+        RESULT_VARIABLE status
+        OUTPUT_VARIABLE out
+        ERROR_VARIABLE err)
+    string(TIMESTAMP ended "%s%f")
+    math(EXPR ms "(${ended} - ${started}) / 1000")
+    string(FIND "${out}" "${expected_out}" at)
+    if(NOT status STREQUAL expected_status OR NOT at EQUAL 0 OR NOT out MATCHES "${more}"
+       OR NOT err STREQUAL expected_err OR (status STREQUAL "0" AND ms GREATER 1000))
+        message(SEND_ERROR "${title}: exit status '${status}' after ${ms} ms, stdout '${out}', stderr '${err}'")
+        math(EXPR failures "${failures} + 1")
+    endif()
+endforeach()
+
+# A good start, the platform chosen either way: what Qt says while it
+# connects is held back only until it has connected, then printed. The splash
+# is still up when the run is cut.
+foreach(platform QT_QPA_PLATFORM=offscreen "-platform offscreen")
+    environment(${platform} QT_LOGGING_RULES=qt.qpa.plugin.debug=true)
+    execute_process(COMMAND ${cut} ${PROGRAM} ${args}
+        RESULT_VARIABLE status
+        OUTPUT_VARIABLE out
+        ERROR_VARIABLE err)
+    if(NOT status EQUAL 124 OR NOT err MATCHES "Successfully loaded Qt platform plugin \"offscreen\"")
+        message(SEND_ERROR "good start, ${platform}: exit status '${status}', stderr '${err}'")
+        math(EXPR failures "${failures} + 1")
+    endif()
+endforeach()
 
 # A start on the second platform of a list: the first one's complaints come
 # out as Qt words them, with no category where Qt gave none.

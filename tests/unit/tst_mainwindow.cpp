@@ -368,6 +368,8 @@ void tst_MainWindow::aboutBlanksTextAndKeepsPicture()
 
     QCOMPARE(textWhileUp, QStringLiteral(" "));
     QCOMPARE(visibleText(child<QPlainTextEdit>("pageText")), QStringLiteral(" "));
+    const TextInk ink = textInk(child<QPlainTextEdit>("pageText")->viewport(), qRgb(0, 255, 255));
+    QVERIFY2(ink.showsNoText(), qPrintable(ink.counts()));
     QCOMPARE(grabbed(picture, picture->contentsRect()), step6);
 }
 

@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
@@ -223,6 +224,7 @@ private:
 
     void clickButton(const ButtonRow &row);
     void useMenu(const MenuRow &row, bool byMouse);
+    void chooseWhenOpen(const MenuRow &row, bool byMouse, QDeadlineTimer deadline);
     void clickWithoutProcedure();
     void closeMainWindow();
     void expectRunToEnd(const QString &event);
@@ -408,12 +410,9 @@ bool EventDriver::matchesModel()
     // Before start has finished no one sees the text box, which is empty.
     if (m_model.shown) {
         const TextInk ink = textInkBesideCaret(text, m_model.colour);
-        const bool inkRight = m_model.page ? ink.showsText()
-                                           : ink.inColour == 0 && ink.other == 0;
-        if (!inkRight) {
-            fail(QStringLiteral("pageText's ink: %1 pixels in #%2 (%3 at full strength), %4 in other colours")
-                     .arg(ink.inColour).arg(m_model.colour & 0xffffff, 6, 16, QLatin1Char('0'))
-                     .arg(ink.solid).arg(ink.other));
+        if (!(m_model.page ? ink.showsText() : ink.showsNoText())) {
+            fail(QStringLiteral("pageText's ink in #%1 %2")
+                     .arg(m_model.colour & 0xffffff, 6, 16, QLatin1Char('0')).arg(ink.counts()));
             return false;
         }
     }
@@ -550,7 +549,6 @@ void EventDriver::clickButton(const ButtonRow &row)
 void EventDriver::useMenu(const MenuRow &row, bool byMouse)
 {
     auto *menu = child<QMenu>(row.menu);
-    QAction *item = child<QAction>(row.item);
     const bool blocked = m_model.splash != Model::Splash::None;
     note(QStringLiteral("%1 %2%3").arg(byMouse ? QStringLiteral("menu by mouse:") : QStringLiteral("menu by keys:"),
                                        QLatin1String(row.item), blocked ? QStringLiteral(" (blocked)") : QString()));
@@ -569,8 +567,22 @@ void EventDriver::useMenu(const MenuRow &row, bool byMouse)
             next();
         return;
     }
+    // Under Wine the menu opens through the window system, which a busy
+    // machine delays.
+    chooseWhenOpen(row, byMouse, QDeadlineTimer(SettleLimitMs));
+}
+
+void EventDriver::chooseWhenOpen(const MenuRow &row, bool byMouse, QDeadlineTimer deadline)
+{
+    if (m_runOver || !m_failure.isEmpty())
+        return;
+    auto *menu = child<QMenu>(row.menu);
+    QAction *item = child<QAction>(row.item);
     if (QApplication::activePopupWidget() != menu) {
-        fail(QStringLiteral("%1 did not open").arg(QLatin1String(row.menu)));
+        if (deadline.hasExpired())
+            fail(QStringLiteral("%1 did not open within %2 ms").arg(QLatin1String(row.menu)).arg(SettleLimitMs));
+        else
+            QTimer::singleShot(1, this, [this, &row, byMouse, deadline] { chooseWhenOpen(row, byMouse, deadline); });
         return;
     }
 
