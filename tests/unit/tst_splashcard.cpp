@@ -143,17 +143,19 @@ void tst_SplashCard::timerClosesFiveSecondsAfterCreation()
 
 void tst_SplashCard::clickClosesAtOnce()
 {
-    SplashCardView view(400ms);
-    QElapsedTimer sinceCreation;
-    sinceCreation.start();
+    // A timer of a minute: the click, not the timer, ends the wait, within
+    // SplashLimit of the click however slow the machine.
+    SplashCardView view(60s);
     view.setTimerEnabled(true);
     QPointer<SplashCard> window = liveSplash();
-    whenSplashIsUp([](SplashCard *splash) {
+    bool timerRunningAtClick = false;
+    whenSplashIsUp([&](SplashCard *splash) {
+        timerRunningAtClick = splash->closeTimer().isActive();
         QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(10, 390));
     }, QStringLiteral("a click on it"));
     view.showModal();
 
-    QVERIFY(sinceCreation.elapsed() < 400);
+    QVERIFY(timerRunningAtClick);
     // The window is gone, and its timer with it: no timer event can follow.
     QVERIFY(window.isNull());
     QCOMPARE(liveSplash(), nullptr);
