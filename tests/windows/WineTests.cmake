@@ -1,35 +1,8 @@
-# The Windows build, tested under Wine (label "windows"); included by
-# tests/CMakeLists.txt before its folders, each of which hands its tests to
-# vantrel_run_tests_under_wine(). They run as Windows programs through
-# CTest's emulator (wine-run); beside them, the installer is
-# installed, used and uninstalled, and the executable's resources are read
-# back. All run on one private Xvfb with openbox and a private Wine prefix
-# (fixture "wine"), one at a time, since they share its desktop.
-set(VANTREL_WINE_SESSION ${CMAKE_CURRENT_BINARY_DIR}/windows/session)
-
-# Runs the tests defined so far in the calling folder under Wine. Wine hands a
-# program the host's QT_ variables only under a WINE prefix. A window that
-# hides waits for the window manager's word under Wine, so the randomised
-# test gives the end of a run 20 s there instead of 5. Qt for Windows
-# has no offscreen platform: the tests' windows open on the private desktop
-# through Qt's Windows platform, as on Windows.
-function(vantrel_run_tests_under_wine)
-    get_property(tests DIRECTORY PROPERTY TESTS)
-    foreach(test IN LISTS tests)
-        get_test_property(${test} ENVIRONMENT environment)
-        if(NOT environment)
-            set(environment)
-        endif()
-        list(FILTER environment EXCLUDE REGEX "^(XDG_RUNTIME_DIR|QT_QPA_PLATFORM)=")
-        list(TRANSFORM environment REPLACE "^QT_" "WINEQT_")
-        set_tests_properties(${test} PROPERTIES
-            ENVIRONMENT "${environment};VANTREL_WINE_SESSION=${VANTREL_WINE_SESSION};VANTREL_SETTLE_LIMIT_MS=20000"
-            FIXTURES_REQUIRED wine
-            RESOURCE_LOCK wine_desktop
-            LABELS windows
-            SKIP_RETURN_CODE 77)
-    endforeach()
-endfunction()
+# The Windows build's own tests under Wine (label "windows"): the shared
+# session of Xvfb, openbox and a private Wine prefix (fixture "wine") that
+# every test program of the build runs in (cmake/VantrelTests.cmake hands them
+# over); beside them, the installer is installed, used and uninstalled, the
+# ZIP unpacked and used, and the executable's resources read back.
 set(session ${VANTREL_WINE_SESSION})
 
 add_test(NAME windows_wine_start
