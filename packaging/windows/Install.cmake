@@ -30,12 +30,16 @@ find_path(VANTREL_WINPTHREAD_DIR libwinpthread-1.dll
 find_path(VANTREL_WINE_SYSTEM_DIR kernel32.dll
     PATHS /usr/lib/x86_64-linux-gnu/wine/x86_64-windows /usr/lib/wine/x86_64-windows
     NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+# Where the program finds them when it runs from the build folder: the tests
+# under Wine take these.
+set(runtime_dirs ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS} ${VANTREL_MINGW_RUNTIME_DIR} ${VANTREL_WINPTHREAD_DIR})
+set_target_properties(vantrel-tutorial3 PROPERTIES VANTREL_RUNTIME_DIRS "${runtime_dirs}")
 install(CODE "
     set(CMAKE_GET_RUNTIME_DEPENDENCIES_COMMAND [[${CMAKE_OBJDUMP}]])
     set(VANTREL_STRIP [[${CMAKE_STRIP}]])
     set(VANTREL_EXECUTABLES [[$<TARGET_FILE:vantrel-tutorial3>]])
     set(VANTREL_MODULES [[${modules}]])
-    set(VANTREL_DLL_DIRS [[${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS};${VANTREL_MINGW_RUNTIME_DIR};${VANTREL_WINPTHREAD_DIR};${VANTREL_WINE_SYSTEM_DIR}]])
+    set(VANTREL_DLL_DIRS [[${runtime_dirs};${VANTREL_WINE_SYSTEM_DIR}]])
     set(VANTREL_DLL_DESTINATION [[${CMAKE_INSTALL_BINDIR}]])
     include([[${CMAKE_CURRENT_LIST_DIR}/RuntimeDependencies.cmake]])")
 

@@ -7,7 +7,8 @@ set(session ${VANTREL_WINE_SESSION})
 
 add_test(NAME windows_wine_start
     COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/wine-session start ${session}
-        ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS} ${VANTREL_MINGW_RUNTIME_DIR} ${VANTREL_WINPTHREAD_DIR})
+        "$<TARGET_PROPERTY:vantrel-tutorial3,VANTREL_RUNTIME_DIRS>"
+    COMMAND_EXPAND_LISTS)
 add_test(NAME windows_wine_stop
     COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/wine-session stop ${session})
 set_tests_properties(windows_wine_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 180)

@@ -1,15 +1,7 @@
 #include "SystemColours.h"
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
-
 QColor systemColour(SystemColour which)
 {
-#ifdef Q_OS_WIN
-    const COLORREF c = GetSysColor(int(which));
-    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
-#else
     switch (which) {
     case SystemColour::WindowBackground:
         return Qt::white;
@@ -18,5 +10,4 @@ QColor systemColour(SystemColour which)
         return Qt::black;
     }
     return Qt::black;
-#endif
 }
