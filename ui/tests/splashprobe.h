@@ -107,8 +107,9 @@ inline void clickAwaySplashWhenUp(std::source_location where = std::source_locat
                    QStringLiteral("a click on it"), where);
 }
 
-// start, whose wait the start-up splash's timer must end within SplashLimit.
-inline void loadForm(Lesson &lesson, std::source_location where = std::source_location::current())
+// Starts the lesson; the start-up splash's timer must end its wait within
+// SplashLimit.
+inline void startLesson(Lesson &lesson, std::source_location where = std::source_location::current())
 {
     QTimer deadline;
     deadline.setSingleShot(true);

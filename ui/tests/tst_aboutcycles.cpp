@@ -66,7 +66,7 @@ void tst_AboutCycles::fiveHundredAboutCycles()
     constexpr qint64 AllowedGrowth = 1024 * 1024;
 
     Lesson lesson(mainWindowFromStore, 10ms);
-    loadForm(lesson);
+    startLesson(lesson);
     MainWindow &form = *builtMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 

@@ -33,7 +33,7 @@ private:
 void tst_DesktopAccessibility::initTestCase()
 {
     lesson = new Lesson(mainWindowFromStore, 10ms);
-    loadForm(*lesson);
+    startLesson(*lesson);
     form = builtMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(form));
 }

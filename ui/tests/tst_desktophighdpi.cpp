@@ -101,7 +101,7 @@ int foreignPixels(const QImage &grab, const QImage &picture)
 void tst_DesktopHighDpi::initTestCase()
 {
     lesson = new Lesson(mainWindowFromStore, 10ms);
-    loadForm(*lesson);
+    startLesson(*lesson);
     form = builtMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(form));
     ratio = form->devicePixelRatioF();

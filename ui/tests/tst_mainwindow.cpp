@@ -96,7 +96,7 @@ private:
 void tst_MainWindow::init()
 {
     lesson = std::make_unique<Lesson>(mainWindowFromStore, QuickSplash);
-    loadForm(*lesson);
+    startLesson(*lesson);
     form = builtMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(form));
 }
@@ -539,7 +539,7 @@ void tst_MainWindow::windowsOpenCentred()
         window->setScreen(opensOn);
         return window;
     }, QuickSplash);
-    loadForm(*lesson);
+    startLesson(*lesson);
     form = builtMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(form));
     if (mainTopLeft.y() == CentredTop)

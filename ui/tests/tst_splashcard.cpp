@@ -201,7 +201,7 @@ void tst_SplashCard::aboutHasNoTimerAndStaysUntilClicked()
     // With a 50 ms auto-close, a window still up after half a second has no
     // running timer.
     Lesson lesson(mainWindowFromStore, 50ms);
-    loadForm(lesson);
+    startLesson(lesson);
     MainWindow &form = *builtMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
@@ -236,7 +236,7 @@ void tst_SplashCard::aboutHasNoTimerAndStaysUntilClicked()
 void tst_SplashCard::everyShowingIsAFreshWindow()
 {
     Lesson lesson(mainWindowFromStore, 10ms);
-    loadForm(lesson);
+    startLesson(lesson);
     MainWindow &form = *builtMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
@@ -258,7 +258,7 @@ void tst_SplashCard::everyShowingIsAFreshWindow()
 void tst_SplashCard::mainWindowTakesNoInputWhileUp()
 {
     Lesson lesson(mainWindowFromStore, 10ms);
-    loadForm(lesson);
+    startLesson(lesson);
     MainWindow &form = *builtMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     auto *text = form.findChild<QPlainTextEdit *>(QStringLiteral("pageText"));
