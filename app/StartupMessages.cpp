@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <utility>
 
-#ifdef Q_OS_WIN
+#if VANTREL_MESSAGE_BOXES
 #include <qt_windows.h>
 
 #include <cwchar>
@@ -26,7 +26,7 @@ const char *orNull(const QByteArray &field)
     return field.isNull() ? nullptr : field.constData();
 }
 
-#ifdef Q_OS_WIN
+#if VANTREL_MESSAGE_BOXES
 // Where no platform plugin loads, Qt shows a box of its own before its fatal
 // message: titled with the executable's name and without the plugin's. The
 // program's box says all of it, so while messages are held no dialog opens
@@ -78,7 +78,7 @@ StartupMessages::StartupMessages(const char *programName)
     active = this;
     m_previous = qInstallMessageHandler(&StartupMessages::handle);
     passOn = m_previous;
-#ifdef Q_OS_WIN
+#if VANTREL_MESSAGE_BOXES
     dialogHook = SetWindowsHookExW(WH_CBT, &refuseDialogs, nullptr, GetCurrentThreadId());
 #endif
 }
@@ -96,7 +96,7 @@ void StartupMessages::release()
         if (m_released)
             return;
         m_released = true;
-#ifdef Q_OS_WIN
+#if VANTREL_MESSAGE_BOXES
         allowDialogs();
         qInstallMessageHandler(&passOnFatalInBox);
 #else
@@ -147,7 +147,7 @@ void StartupMessages::cannotOpenWindow() const
     // missing, and which ones there are.
     for (const Held &held : m_held)
         text += qFormatLogMessage(held.type, held.context(), held.text) + u'\n';
-#ifdef Q_OS_WIN
+#if VANTREL_MESSAGE_BOXES
     allowDialogs();
 #endif
     UserMessage::failure(text);

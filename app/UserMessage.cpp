@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#ifdef Q_OS_WIN
+#if VANTREL_MESSAGE_BOXES
 #include <qt_windows.h>
 #endif
 
@@ -12,7 +12,7 @@ namespace UserMessage {
 
 namespace {
 
-#ifdef Q_OS_WIN
+#if VANTREL_MESSAGE_BOXES
 // Qt's own rule for its command-line messages.
 bool nobodyReadsTheStreams()
 {
@@ -44,7 +44,7 @@ void write(std::FILE *stream, const QString &text)
 
 void answer(const QString &text)
 {
-#ifdef Q_OS_WIN
+#if VANTREL_MESSAGE_BOXES
     if (nobodyReadsTheStreams()) {
         showBox(text.trimmed(), MB_ICONINFORMATION);
         return;
@@ -56,7 +56,7 @@ void answer(const QString &text)
 void failure(const QString &text)
 {
     write(stderr, text);
-#ifdef Q_OS_WIN
+#if VANTREL_MESSAGE_BOXES
     if (nobodyReadsTheStreams())
         showBox(text.trimmed(), MB_ICONERROR);
 #endif
