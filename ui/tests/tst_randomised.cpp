@@ -199,7 +199,15 @@ public:
     {
         m_endWatch.setSingleShot(true);
         connect(&m_endWatch, &QTimer::timeout, this, [this] {
-            fail(QStringLiteral("%1 did not end the run within %2 ms").arg(m_endingEvent).arg(SettleLimitMs));
+            // What stays on the screen is what keeps the run going.
+            QStringList visible;
+            for (const QWidget *w : QApplication::topLevelWidgets()) {
+                if (w->isVisible())
+                    visible << QStringLiteral("%1 \"%2\"").arg(QLatin1String(w->metaObject()->className()), w->objectName());
+            }
+            fail(QStringLiteral("%1 did not end the run within %2 ms; visible: %3")
+                     .arg(m_endingEvent).arg(SettleLimitMs)
+                     .arg(visible.isEmpty() ? QStringLiteral("nothing") : visible.join(QStringLiteral(", "))));
         });
     }
 
