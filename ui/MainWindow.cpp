@@ -7,6 +7,7 @@
 #include "WindowLog.h"
 #include "version.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -221,6 +222,13 @@ void MainWindow::setTextColour(Rgb colour)
     QPalette pal = m_pageText->palette();
     pal.setColor(QPalette::Text, toQColor(colour));
     m_pageText->setPalette(pal);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted())
+        emit closed();
 }
 
 void MainWindow::endProgram()

@@ -57,9 +57,12 @@ signals:
     void greetingsAsked();
     void aboutAsked();
     void exitAsked();
+    // The person closed the window (its close box, or the window system).
+    void closed();
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -77,6 +77,7 @@ private slots:
     void accessKeysOpenTheMenus_data();
     void accessKeysOpenTheMenus();
     void exitEndsTheRun();
+    void closeBoxEndsTheRun();
     void aboutBlanksTextAndKeepsPicture();
     void longestTextWrapsAndCanBeReadToTheEnd();
     void textCanBeCopied();
@@ -351,6 +352,24 @@ void tst_MainWindow::exitEndsTheRun()
     guard.start(5000);
     QVERIFY2(QCoreApplication::exec() == 0, "File > Exit by its access key, X, did not end the run within 5 s");
     QVERIFY(!closedFirst);
+}
+
+void tst_MainWindow::closeBoxEndsTheRun()
+{
+    // A window that comes and goes as the main window closes takes back Qt's
+    // own quit on the last window closed; the program still ends.
+    QTimer::singleShot(0, form, [&] {
+        form->windowHandle()->close();
+        QWidget passing;
+        passing.show();
+        passing.hide();
+    });
+    QTimer guard;
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    guard.start(5000);
+    QVERIFY2(QCoreApplication::exec() == 0, "closing the main window did not end the run within 5 s");
+    QVERIFY(!form->isVisible());
 }
 
 void tst_MainWindow::aboutBlanksTextAndKeepsPicture()
