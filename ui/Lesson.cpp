@@ -3,7 +3,6 @@
 #include "WindowLog.h"
 #include "WindowPlacement.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
 
 namespace {
@@ -38,11 +37,11 @@ std::unique_ptr<MainWindow> Lesson::wire(std::unique_ptr<MainWindow> window)
     QObject::connect(w, &MainWindow::greetingsAsked, w, unlessModal([&p] { p.showGreetings(); }));
     QObject::connect(w, &MainWindow::aboutAsked, w, unlessModal([&p] { p.showAbout(); }));
     QObject::connect(w, &MainWindow::exitAsked, w, unlessModal([&p] { p.exit(); }));
-    // The program ends with its main window. Qt's own quit when the last
-    // window closes is a posted event that can come to nothing (Qt drops it
-    // when a window shows meanwhile): under Wine on a busy machine the close
-    // box left the program running with nothing on the screen.
-    QObject::connect(w, &MainWindow::closed, w, [] { QCoreApplication::exit(0); });
+    // The program ends with its main window, as on Exit. Qt's own quit when
+    // the last window closes is a posted event that can come to nothing (Qt
+    // drops it when a window shows meanwhile): under Wine on a busy machine
+    // the close box left the program running with nothing on the screen.
+    QObject::connect(w, &MainWindow::closed, w, &MainWindow::endProgram);
     m_splash.setMainWindow(w);
     return window;
 }
