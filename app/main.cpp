@@ -1,6 +1,5 @@
 #include "CommandLine.h"
 #include "Lesson.h"
-#include "PictureBatch.h"
 #include "StartupMessages.h"
 #include "version.h"
 
@@ -38,13 +37,7 @@ int main(int argc, char *argv[])
     QImageReader::supportedImageFormats();
 #endif
 
-    // Built after the card's first paint. Second core: the window's pictures.
-    // This one: its controls. The window takes its pictures once its
-    // controls stand; the first take joins the decoding thread.
-    Lesson lesson([] {
-        PictureBatch pictures(MainWindow::HeldPictures);
-        return std::make_unique<MainWindow>([&pictures](PictureId id) { return pictures.take(id); });
-    });
+    Lesson lesson;
     lesson.load();
     return app.exec();
 }

@@ -5,7 +5,6 @@
 
 #include "Figures.h"
 #include "Lesson.h"
-#include "PictureStore.h"
 #include "PageCatalogue.h"
 #include "PictureStore.h"
 
@@ -82,13 +81,11 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
 
     // The start-up splash closes at once.
-    MainWindow *built = nullptr;
-    Lesson lesson([&built] {
-        auto window = std::make_unique<MainWindow>(PictureStore::decode);
-        built = window.get();
-        return window;
-    }, 1ms);
+    Lesson lesson(1ms);
     lesson.load();
+    MainWindow *built = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        built = built ? built : qobject_cast<MainWindow *>(window);
     MainWindow &form = *built;
     waitUntilExposed(&form);
     const char *const buttonNames[PageCount] = {"introButton", "stepButton1", "stepButton2", "stepButton3", "stepButton4",

@@ -4,9 +4,8 @@
 #include "PageCatalogue.h"
 #include "SplashView.h"
 
-PagePresenter::PagePresenter(MainView &mainView, SplashView &splashView)
-    : m_main(mainView)
-    , m_splash(splashView)
+PagePresenter::PagePresenter(SplashView &splashView)
+    : m_splash(splashView)
 {
 }
 
@@ -14,7 +13,7 @@ void PagePresenter::start()
 {
     // Showing the splash creates it, so its timer is already counting.
     m_splash.showModal();
-    m_main.setTextColour(LightCyan);
+    m_main->setTextColour(LightCyan);
 }
 
 void PagePresenter::showPage(PageId id)
@@ -22,16 +21,16 @@ void PagePresenter::showPage(PageId id)
     const TutorialPage &page = PageCatalogue::page(id);
     switch (page.colour) {
     case TextColourRule::SetLightCyan:
-        m_main.setTextColour(LightCyan);
+        m_main->setTextColour(LightCyan);
         break;
     case TextColourRule::SetYellow:
-        m_main.setTextColour(Yellow);
+        m_main->setTextColour(Yellow);
         break;
     case TextColourRule::Keep:
         break;
     }
-    m_main.setPicture(page.picture);
-    m_main.setText(PageCatalogue::text(page));
+    m_main->setPicture(page.picture);
+    m_main->setText(PageCatalogue::text(page));
 }
 
 void PagePresenter::showGreetings()
@@ -43,12 +42,12 @@ void PagePresenter::showAbout()
 {
     // A single blank, not an empty text: the box is wiped before the about
     // window comes up, and the picture stays.
-    m_main.setText(" ");
+    m_main->setText(" ");
     m_splash.setTimerEnabled(false);
     m_splash.showModal();
 }
 
 void PagePresenter::exit()
 {
-    m_main.endProgram();
+    m_main->endProgram();
 }

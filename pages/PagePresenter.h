@@ -12,7 +12,11 @@ class SplashView;
 class PagePresenter final
 {
 public:
-    PagePresenter(MainView &mainView, SplashView &splashView);
+    explicit PagePresenter(SplashView &splashView);
+
+    // The main window is built while the start-up splash is up and handed
+    // over before start() writes to it.
+    void setMainView(MainView &mainView) { m_main = &mainView; }
 
     // The start-up splash, until it closes; the text is light cyan from then on.
     void start();
@@ -23,7 +27,7 @@ public:
     void exit();
 
 private:
-    MainView &m_main;
+    MainView *m_main = nullptr;
     SplashView &m_splash;
 };
 

@@ -21,18 +21,18 @@ auto unlessModal(Action action)
 
 } // namespace
 
-Lesson::Lesson(MainWindowView::Builder buildMainWindow, std::chrono::milliseconds splashAutoClose)
-    : m_main([this, build = std::move(buildMainWindow)] { return wire(build()); })
-    , m_splash(splashAutoClose)
-    , m_presenter(m_main, m_splash)
+Lesson::Lesson(std::chrono::milliseconds splashAutoClose)
+    : m_splash(splashAutoClose)
+    , m_presenter(m_splash)
 {
-    m_splash.afterFirstPaint([this] { m_main.build(); });
 }
 
-std::unique_ptr<MainWindow> Lesson::wire(std::unique_ptr<MainWindow> window)
+void Lesson::buildMainWindow()
 {
+    m_window = std::make_unique<MainWindow>();
+    qCDebug(lcWindows, "main window built");
     PagePresenter &p = m_presenter;
-    MainWindow *w = window.get();
+    MainWindow *w = m_window.get();
     QObject::connect(w, &MainWindow::pageAsked, w, unlessModal([&p](PageId page) { p.showPage(page); }));
     QObject::connect(w, &MainWindow::greetingsAsked, w, unlessModal([&p] { p.showGreetings(); }));
     QObject::connect(w, &MainWindow::aboutAsked, w, unlessModal([&p] { p.showAbout(); }));
@@ -43,15 +43,15 @@ std::unique_ptr<MainWindow> Lesson::wire(std::unique_ptr<MainWindow> window)
     // the close box left the program running with nothing on the screen.
     QObject::connect(w, &MainWindow::closed, w, &MainWindow::endProgram);
     m_splash.setMainWindow(w);
-    return window;
+    m_presenter.setMainView(*w);
 }
 
 void Lesson::load()
 {
     qCDebug(lcWindows, "start-up");
+    m_splash.afterFirstPaint([this] { buildMainWindow(); });
     m_presenter.start();
 
-    MainWindow &window = m_main.window();
-    WindowPlacement::place(&window);
-    window.show();
+    WindowPlacement::place(m_window.get());
+    m_window->show();
 }

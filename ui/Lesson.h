@@ -1,11 +1,12 @@
 #ifndef LESSON_H
 #define LESSON_H
 
-#include "MainWindowView.h"
+#include "MainWindow.h"
 #include "PagePresenter.h"
 #include "SplashCardView.h"
 
 #include <chrono>
+#include <memory>
 
 // The lesson's windows and the procedures between them: the main window, the
 // splash card and the presenter whose procedures write to both. Owns all
@@ -13,23 +14,22 @@
 class Lesson final
 {
 public:
-    explicit Lesson(MainWindowView::Builder buildMainWindow,
-                    std::chrono::milliseconds splashAutoClose = SplashCard::AutoCloseInterval);
+    explicit Lesson(std::chrono::milliseconds splashAutoClose = SplashCard::AutoCloseInterval);
 
     Lesson(const Lesson &) = delete;
     Lesson &operator=(const Lesson &) = delete;
 
-    // Runs start, which waits for the start-up splash, then shows the
-    // main window in the centre of the screen. The main window is built as
-    // soon as the splash has first painted, inside that wait.
+    // Runs start, which waits for the start-up splash, then shows the main
+    // window in the centre of the screen. The main window is built as soon as
+    // the splash has first painted, inside that wait.
     void load();
 
 private:
-    std::unique_ptr<MainWindow> wire(std::unique_ptr<MainWindow> window);
+    void buildMainWindow();
 
     // In this order, so that the splash card, which the main window owns
     // while it is the About window, goes before the main window.
-    MainWindowView m_main;
+    std::unique_ptr<MainWindow> m_window;
     SplashCardView m_splash;
     PagePresenter m_presenter;
 };

@@ -3,6 +3,7 @@
 #include "CrispIconEngine.h"
 #include "FocusRing.h"
 #include "PictureBox.h"
+#include "PictureStore.h"
 #include "SystemColours.h"
 #include "WindowLog.h"
 #include "version.h"
@@ -10,29 +11,37 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStyle>
 
 namespace {
 
-// The step buttons left to right; the fifth sits a pixel lower, as drawn.
-constexpr std::array<QRect, StepCount> StepButtonPlaces = {{
-    {184, 8, 35, 35},
-    {224, 8, 35, 35},
-    {264, 8, 35, 35},
-    {304, 8, 35, 35},
-    {344, 9, 35, 35},
-    {384, 8, 35, 35},
-    {424, 8, 35, 35},
-}};
+struct PageButton {
+    const char *name;
+    const char *caption;
+    QRect place;
+    PageId page;
+};
 
-QColor toQColor(Rgb c)
-{
-    return QColor(c.red, c.green, c.blue);
-}
+// The row of page buttons, left to right and in Tab order; the fifth step
+// sits a pixel lower, as drawn.
+constexpr PageButton PageButtons[] = {
+    {"introButton", "Intro", {120, 8, 57, 35}, PageId::Intro},
+    {"stepButton1", "1", {184, 8, 35, 35}, PageId::Step1},
+    {"stepButton2", "2", {224, 8, 35, 35}, PageId::Step2},
+    {"stepButton3", "3", {264, 8, 35, 35}, PageId::Step3},
+    {"stepButton4", "4", {304, 8, 35, 35}, PageId::Step4},
+    {"stepButton5", "5", {344, 9, 35, 35}, PageId::Step5},
+    {"stepButton6", "6", {384, 8, 35, 35}, PageId::Step6},
+    {"stepButton7", "7", {424, 8, 35, 35}, PageId::Step7},
+};
+
+// What the display box shows: the intro's and the steps' pictures.
+constexpr PictureId PagePictures[] = {
+    PictureId::picIntro, PictureId::picStep1, PictureId::picStep2, PictureId::picStep3,
+    PictureId::picStep4, PictureId::picStep5, PictureId::picStep6, PictureId::picStep7,
+};
 
 void fillBackground(QWidget *widget, const QColor &colour)
 {
@@ -42,45 +51,48 @@ void fillBackground(QWidget *widget, const QColor &colour)
     widget->setAutoFillBackground(true);
 }
 
+QPixmap decoded(PictureId id)
+{
+    return QPixmap::fromImage(PictureStore::decode(id));
+}
+
 } // namespace
 
-MainWindow::MainWindow(const PictureSource &pictures)
+MainWindow::MainWindow()
     : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                                | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
                                | Qt::MSWindowsFixedSizeDialogHint)
     , m_client(new QWidget(this))
-    , m_titleStrip(new QWidget(m_client))
     , m_focusRing(new FocusRing(m_client))
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QString::fromLatin1(AppInfo::ProductName));
+    setWindowIcon(decoded(PictureId::icoMain));
 
+    // The layout names its colours by the system scheme's indexes: the
+    // window's background is the menu-text colour, the text box the
+    // window-frame colour, both black in the standard scheme.
     m_client->setFixedSize(581, 556);
     fillBackground(m_client, systemColour(SystemColour::MenuText));
     setCentralWidget(m_client);
 
     // The strip runs four pixels past the right edge, as drawn. A plain
     // widget, not a label: a screen reader passes over it as decoration.
-    m_titleStrip->setObjectName(QStringLiteral("titleStrip"));
-    m_titleStrip->setGeometry(0, 0, 585, 49);
-    fillBackground(m_titleStrip, QColor(0, 0, 128));
+    auto *titleStrip = new QWidget(m_client);
+    titleStrip->setObjectName(QStringLiteral("titleStrip"));
+    titleStrip->setGeometry(0, 0, 585, 49);
+    fillBackground(titleStrip, QColor(0, 0, 128));
 
-    m_aboutButton = makeButton(QStringLiteral("aboutButton"), {8, 8, 85, 35});
-    m_introButton = makeButton(QStringLiteral("introButton"), {120, 8, 57, 35});
-    for (int n = 1; n <= StepCount; ++n)
-        m_stepButtons[n - 1] = makeButton(QStringLiteral("stepButton%1").arg(n), StepButtonPlaces[n - 1]);
-    m_greetingsButton = makeButton(QStringLiteral("greetingsButton"), {488, 8, 85, 36});
+    // Made in Tab order: the page buttons, the text box, then the two
+    // picture buttons.
+    for (const PageButton &row : PageButtons) {
+        QPushButton *button = makeButton(QString::fromLatin1(row.name), row.place);
+        button->setText(QString::fromLatin1(row.caption));
+        connect(button, &QPushButton::clicked, this, [this, page = row.page] { emit pageAsked(page); });
+    }
 
-    // The picture buttons have no caption for a screen reader to read.
-    m_aboutButton->setAccessibleName(QStringLiteral("Morvane"));
-    m_aboutButton->setAccessibleDescription(QStringLiteral("About this tutorial"));
-    m_greetingsButton->setAccessibleName(QStringLiteral("Zarnok"));
-    m_greetingsButton->setAccessibleDescription(QStringLiteral("Greetings"));
-
-    m_introButton->setText(QStringLiteral("Intro"));
-    for (int n = 1; n <= StepCount; ++n)
-        m_stepButtons[n - 1]->setText(QString::number(n));
-
+    for (PictureId id : PagePictures)
+        m_pictures[std::size_t(id)] = decoded(id);
     m_pagePicture = new PictureBox(m_client);
     m_pagePicture->setObjectName(QStringLiteral("pagePicture"));
     m_pagePicture->setGeometry(135, 93, 305, 305);
@@ -90,6 +102,7 @@ MainWindow::MainWindow(const PictureSource &pictures)
     fillBackground(m_pagePicture, Qt::black);
     m_pagePicture->setAccessibleName(QStringLiteral("Step picture"));
     m_pagePicture->setAccessibleDescription(QStringLiteral("The picture of the page shown"));
+    m_pagePicture->setPixmap(m_pictures[std::size_t(PictureId::picIntro)]);
 
     m_pageText = new QPlainTextEdit(m_client);
     m_pageText->setObjectName(QStringLiteral("pageText"));
@@ -106,35 +119,33 @@ MainWindow::MainWindow(const PictureSource &pictures)
     m_pageText->setAccessibleName(QStringLiteral("Step instructions"));
     m_pageText->setAccessibleDescription(QStringLiteral("The instructions of the page shown"));
 
+    // The picture buttons have no caption for a screen reader to read.
+    const auto pictureButton = [this](const char *name, QRect place, PictureId logo, const char *accessibleName,
+                                      const char *description) {
+        QPushButton *button = makeButton(QString::fromLatin1(name), place);
+        const QPixmap picture = decoded(logo);
+        button->setIcon(QIcon(new CrispIconEngine(picture)));
+        button->setIconSize(picture.size());
+        button->setAccessibleName(QString::fromLatin1(accessibleName));
+        button->setAccessibleDescription(QString::fromLatin1(description));
+        return button;
+    };
+    QPushButton *greetingsButton = pictureButton("greetingsButton", {488, 8, 85, 36}, PictureId::picGroupLogo,
+                                                 "Zarnok", "Greetings");
+    connect(greetingsButton, &QPushButton::clicked, this, &MainWindow::greetingsAsked);
+    QPushButton *aboutButton = pictureButton("aboutButton", {8, 8, 85, 35}, PictureId::picAuthorIcon, "Morvane",
+                                             "About this tutorial");
+    connect(aboutButton, &QPushButton::clicked, this, &MainWindow::aboutAsked);
+
     for (QWidget *control : m_client->findChildren<QWidget *>()) {
         if (control->focusPolicy() & Qt::TabFocus)
             m_focusRing->watch(control);
     }
-
-    QWidget::setTabOrder(m_introButton, m_stepButtons.front());
-    for (std::size_t i = 1; i < m_stepButtons.size(); ++i)
-        QWidget::setTabOrder(m_stepButtons[i - 1], m_stepButtons[i]);
-    QWidget::setTabOrder(m_stepButtons.back(), m_pageText);
-    QWidget::setTabOrder(m_pageText, m_greetingsButton);
-    QWidget::setTabOrder(m_greetingsButton, m_aboutButton);
-    m_introButton->setFocus();
+    m_client->findChild<QPushButton *>(QStringLiteral("introButton"))->setFocus();
 
     buildMenus();
     setFixedSize(sizeHint());
-    takePictures(pictures);
-
-    // What a person asks of the window; what follows is not the window's business.
-    connect(m_introButton, &QPushButton::clicked, this, [this] { emit pageAsked(PageId::Intro); });
-    for (int n = 1; n <= StepCount; ++n)
-        connect(m_stepButtons[n - 1], &QPushButton::clicked, this, [this, n] { emit pageAsked(stepPage(n)); });
-    connect(m_greetingsButton, &QPushButton::clicked, this, &MainWindow::greetingsAsked);
-    connect(m_greetingsAction, &QAction::triggered, this, &MainWindow::greetingsAsked);
-    connect(m_aboutButton, &QPushButton::clicked, this, &MainWindow::aboutAsked);
-    connect(m_aboutAction, &QAction::triggered, this, &MainWindow::aboutAsked);
-    connect(m_exitAction, &QAction::triggered, this, &MainWindow::exitAsked);
 }
-
-MainWindow::~MainWindow() = default;
 
 QPushButton *MainWindow::makeButton(const QString &objectName, const QRect &geometry)
 {
@@ -146,37 +157,20 @@ QPushButton *MainWindow::makeButton(const QString &objectName, const QRect &geom
     return button;
 }
 
-void MainWindow::takePictures(const PictureSource &pictures)
-{
-    // Each picture moves into the one place that holds it: no second copy of
-    // its pixels stays behind.
-    for (PictureId id : HeldPictures)
-        m_pictures[std::size_t(id)] = QPixmap::fromImage(pictures(id));
-    const auto held = [this](PictureId id) -> const QPixmap & { return m_pictures[std::size_t(id)]; };
-    const auto showLogo = [](QPushButton *button, const QPixmap &logo) {
-        button->setIcon(QIcon(new CrispIconEngine(logo)));
-        button->setIconSize(logo.size());
-    };
-    setWindowIcon(QIcon(held(PictureId::icoMain)));
-    showLogo(m_aboutButton, held(PictureId::picAuthorIcon));
-    showLogo(m_greetingsButton, held(PictureId::picGroupLogo));
-    m_pagePicture->setPixmap(held(PictureId::picIntro));
-}
-
 void MainWindow::buildMenus()
 {
-    m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
-    m_fileMenu->setObjectName(QStringLiteral("fileMenu"));
-    m_exitAction = m_fileMenu->addAction(QStringLiteral("E&xit"));
-    m_exitAction->setObjectName(QStringLiteral("exitAction"));
+    QMenu *fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    fileMenu->setObjectName(QStringLiteral("fileMenu"));
+    fileMenu->addAction(QStringLiteral("E&xit"), this, &MainWindow::exitAsked)
+        ->setObjectName(QStringLiteral("exitAction"));
 
-    m_helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
-    m_helpMenu->setObjectName(QStringLiteral("helpMenu"));
-    m_greetingsAction = m_helpMenu->addAction(QStringLiteral("&GreetZ"));
-    m_greetingsAction->setObjectName(QStringLiteral("greetingsAction"));
-    m_helpMenu->addSeparator()->setObjectName(QStringLiteral("helpSeparator"));
-    m_aboutAction = m_helpMenu->addAction(QStringLiteral("&About"));
-    m_aboutAction->setObjectName(QStringLiteral("aboutAction"));
+    QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    helpMenu->setObjectName(QStringLiteral("helpMenu"));
+    helpMenu->addAction(QStringLiteral("&GreetZ"), this, &MainWindow::greetingsAsked)
+        ->setObjectName(QStringLiteral("greetingsAction"));
+    helpMenu->addSeparator()->setObjectName(QStringLiteral("helpSeparator"));
+    helpMenu->addAction(QStringLiteral("&About"), this, &MainWindow::aboutAsked)
+        ->setObjectName(QStringLiteral("aboutAction"));
 }
 
 void MainWindow::showEvent(QShowEvent *event)
@@ -220,7 +214,7 @@ void MainWindow::setText(std::string_view latin1)
 void MainWindow::setTextColour(Rgb colour)
 {
     QPalette pal = m_pageText->palette();
-    pal.setColor(QPalette::Text, toQColor(colour));
+    pal.setColor(QPalette::Text, QColor(colour.red, colour.green, colour.blue));
     m_pageText->setPalette(pal);
 }
 

@@ -9,12 +9,9 @@
 #include <QPixmap>
 
 #include <array>
-#include <functional>
 
 class FocusRing;
-class QAction;
 class QLabel;
-class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -26,25 +23,8 @@ class MainWindow final : public QMainWindow, public MainView
     Q_OBJECT
 
 public:
-    // Every picture the window holds: all but the splash card's, which the
-    // card decodes for itself.
-    static constexpr auto HeldPictures = [] {
-        std::array<PictureId, PictureCount - 1> held{};
-        std::size_t n = 0;
-        for (int i = 0; i < PictureCount; ++i) {
-            if (PictureId(i) != PictureId::picSplash)
-                held[n++] = PictureId(i);
-        }
-        return held;
-    }();
-    // Hands over a held picture, decoded; asked once for each.
-    using PictureSource = std::function<QImage(PictureId)>;
-
-    // The window builds its controls first and only then takes its pictures,
-    // so that they may still be decoding meanwhile; it holds them all once
-    // the constructor returns.
-    explicit MainWindow(const PictureSource &pictures);
-    ~MainWindow() override;
+    // Decodes every picture the window shows, here and only here.
+    MainWindow();
 
     void setPicture(PictureId id) override;
     void setText(std::string_view latin1) override;
@@ -68,27 +48,14 @@ protected:
 private:
     QPushButton *makeButton(const QString &objectName, const QRect &geometry);
     void buildMenus();
-    void takePictures(const PictureSource &pictures);
 
-    // Hidden holders, by picture: every picture the window shows is decoded
-    // once, here.
+    // The hidden holders of the pictures the display box shows, by picture.
     std::array<QPixmap, PictureCount> m_pictures;
 
     QWidget *m_client;
-    QWidget *m_titleStrip;
-    QPushButton *m_aboutButton;
-    QPushButton *m_introButton;
-    std::array<QPushButton *, StepCount> m_stepButtons{};
-    QPushButton *m_greetingsButton;
     QLabel *m_pagePicture;
     QPlainTextEdit *m_pageText;
     FocusRing *m_focusRing;
-
-    QMenu *m_fileMenu = nullptr;
-    QMenu *m_helpMenu = nullptr;
-    QAction *m_exitAction = nullptr;
-    QAction *m_greetingsAction = nullptr;
-    QAction *m_aboutAction = nullptr;
 };
 
 #endif // MAINWINDOW_H

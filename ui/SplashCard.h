@@ -39,7 +39,6 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-
     QPixmap m_picture;
     QTimer m_timer;
     bool m_painted = false;

@@ -38,11 +38,16 @@ void SplashCardView::showModal()
 {
     ensureLoaded();
     m_window->introduce(m_mainWindow);
-    if (m_afterFirstPaint)
-        QObject::connect(m_window, &SplashCard::firstPainted, m_window, std::exchange(m_afterFirstPaint, {}));
+    const auto runAfterFirstPaint = [this] {
+        if (auto work = std::exchange(m_afterFirstPaint, {}))
+            work();
+    };
+    QObject::connect(m_window, &SplashCard::firstPainted, m_window, runAfterFirstPaint);
     // Every showing is a fresh window, centred on the screen.
     WindowPlacement::place(m_window);
     // Returns once the window has closed, whatever closed it; the dialog
     // deletes itself then, which clears m_window.
     m_window->exec();
+    // A card closed before it ever painted leaves the work done all the same.
+    runAfterFirstPaint();
 }

@@ -25,7 +25,7 @@ public:
     void setMainWindow(QWidget *mainWindow) { m_mainWindow = mainWindow; }
 
     // Runs `work` once, inside the wait of the next showing, as soon as that
-    // card has first painted; not at all if the card closes before.
+    // card has first painted, or as the card closes if it never painted.
     void afterFirstPaint(std::function<void()> work) { m_afterFirstPaint = std::move(work); }
 
 private:

@@ -2,18 +2,8 @@
 #define STOREDWINDOW_H
 
 #include "MainWindow.h"
-#include "PictureStore.h"
 
 #include <QApplication>
-
-#include <memory>
-
-// The main window with its pictures decoded on this thread, straight from
-// the store.
-inline std::unique_ptr<MainWindow> mainWindowFromStore()
-{
-    return std::make_unique<MainWindow>(PictureStore::decode);
-}
 
 // The main window once built, found as a person's tools find it: among the
 // program's top-level windows.

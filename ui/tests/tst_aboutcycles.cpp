@@ -65,7 +65,7 @@ void tst_AboutCycles::fiveHundredAboutCycles()
     constexpr int WarmUp = 50;
     constexpr qint64 AllowedGrowth = 1024 * 1024;
 
-    Lesson lesson(mainWindowFromStore, 10ms);
+    Lesson lesson(10ms);
     startLesson(lesson);
     MainWindow &form = *builtMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&form));

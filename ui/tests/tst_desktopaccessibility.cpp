@@ -32,7 +32,7 @@ private:
 
 void tst_DesktopAccessibility::initTestCase()
 {
-    lesson = new Lesson(mainWindowFromStore, 10ms);
+    lesson = new Lesson(10ms);
     startLesson(*lesson);
     form = builtMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(form));

@@ -100,7 +100,7 @@ int foreignPixels(const QImage &grab, const QImage &picture)
 
 void tst_DesktopHighDpi::initTestCase()
 {
-    lesson = new Lesson(mainWindowFromStore, 10ms);
+    lesson = new Lesson(10ms);
     startLesson(*lesson);
     form = builtMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(form));

@@ -96,7 +96,7 @@ private:
 
 void tst_MainWindow::init()
 {
-    lesson = std::make_unique<Lesson>(mainWindowFromStore, QuickSplash);
+    lesson = std::make_unique<Lesson>(QuickSplash);
     startLesson(*lesson);
     form = builtMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(form));
@@ -560,12 +560,23 @@ void tst_MainWindow::windowsOpenCentred()
         QSKIP("the screens of known sizes are those of the offscreen platform");
     QCOMPARE(QGuiApplication::screens().size(), 2);
     QScreen *opensOn = QGuiApplication::screens().at(screen);
-    lesson = std::make_unique<Lesson>([opensOn] {
-        auto window = mainWindowFromStore();
-        window->setScreen(opensOn);
-        return window;
-    }, QuickSplash);
+    // The main window is put on that screen as it is made.
+    class PutOnScreen final : public QObject
+    {
+    public:
+        QScreen *screen = nullptr;
+        bool eventFilter(QObject *watched, QEvent *) override
+        {
+            if (auto *window = qobject_cast<MainWindow *>(watched); window && window->screen() != screen)
+                window->setScreen(screen);
+            return false;
+        }
+    } putOnScreen;
+    putOnScreen.screen = opensOn;
+    qApp->installEventFilter(&putOnScreen);
+    lesson = std::make_unique<Lesson>(QuickSplash);
     startLesson(*lesson);
+    qApp->removeEventFilter(&putOnScreen);
     form = builtMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(form));
     if (mainTopLeft.y() == CentredTop)

@@ -275,7 +275,7 @@ void EventDriver::playRun(int budget)
     note(m_timedStartUp ? QStringLiteral("new main window, start-up splash left to run out")
                         : QStringLiteral("new main window"));
 
-    Lesson lesson(mainWindowFromStore, m_timedStartUp ? TimedSplash : UntimedSplash);
+    Lesson lesson(m_timedStartUp ? TimedSplash : UntimedSplash);
     m_lesson = &lesson;
 
     next();

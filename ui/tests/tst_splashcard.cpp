@@ -54,7 +54,7 @@ void tst_SplashCard::startUpWaitsForTheSplash_data()
 void tst_SplashCard::startUpWaitsForTheSplash()
 {
     QFETCH(bool, clickAtFirstPaint);
-    Lesson lesson(mainWindowFromStore, 300ms);
+    Lesson lesson(300ms);
     bool splashModal = false;
     bool owned = true;
     QString name;
@@ -208,7 +208,7 @@ void tst_SplashCard::aboutHasNoTimerAndStaysUntilClicked()
 {
     // With a 50 ms auto-close, a window still up after half a second has no
     // running timer.
-    Lesson lesson(mainWindowFromStore, 50ms);
+    Lesson lesson(50ms);
     startLesson(lesson);
     MainWindow &form = *builtMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -243,7 +243,7 @@ void tst_SplashCard::aboutHasNoTimerAndStaysUntilClicked()
 
 void tst_SplashCard::everyShowingIsAFreshWindow()
 {
-    Lesson lesson(mainWindowFromStore, 10ms);
+    Lesson lesson(10ms);
     startLesson(lesson);
     MainWindow &form = *builtMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -265,7 +265,7 @@ void tst_SplashCard::everyShowingIsAFreshWindow()
 
 void tst_SplashCard::mainWindowTakesNoInputWhileUp()
 {
-    Lesson lesson(mainWindowFromStore, 10ms);
+    Lesson lesson(10ms);
     startLesson(lesson);
     MainWindow &form = *builtMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -344,7 +344,7 @@ void tst_SplashCard::everyCloseEndsTheWait()
     QFETCH(QString, closing);
 
     // Only the start-up splash has its timer running.
-    Lesson lesson(mainWindowFromStore, startUp && closing == QLatin1String("timer") ? 50ms : 60s);
+    Lesson lesson(startUp && closing == QLatin1String("timer") ? 50ms : 60s);
     QPointer<SplashCard> closed;
     const auto closeIt = [&](SplashCard *splash) {
         closed = splash;
