@@ -22,9 +22,50 @@ auto unlessModal(Action action)
 } // namespace
 
 Lesson::Lesson(std::chrono::milliseconds splashAutoClose)
-    : m_splash(splashAutoClose)
-    , m_presenter(m_splash)
+    : m_splashAutoClose(splashAutoClose)
 {
+}
+
+// The card goes before the main window, which owns it while it is About.
+Lesson::~Lesson()
+{
+    delete m_card;
+}
+
+SplashCard &Lesson::card()
+{
+    if (!m_card)
+        m_card = new SplashCard(m_splashAutoClose);
+    return *m_card;
+}
+
+void Lesson::setTimerEnabled(bool enabled)
+{
+    QTimer &timer = card().closeTimer();
+    // Enabling a running timer leaves its count alone.
+    if (!enabled)
+        timer.stop();
+    else if (!timer.isActive())
+        timer.start();
+}
+
+void Lesson::showModal()
+{
+    SplashCard &shown = card();
+    shown.introduce(m_window.get());
+    // Start-up builds the main window once the card is on the screen, or as
+    // the card closes if it never painted.
+    const auto buildOnce = [this] {
+        if (!m_window)
+            buildMainWindow();
+    };
+    QObject::connect(&shown, &SplashCard::firstPainted, &shown, buildOnce);
+    // Every showing is a fresh window, centred on the screen.
+    WindowPlacement::place(&shown);
+    // Returns once the card has closed, whatever closed it; it deletes
+    // itself then, which clears m_card.
+    shown.exec();
+    buildOnce();
 }
 
 void Lesson::buildMainWindow()
@@ -42,14 +83,12 @@ void Lesson::buildMainWindow()
     // drops it when a window shows meanwhile): under Wine on a busy machine
     // the close box left the program running with nothing on the screen.
     QObject::connect(w, &MainWindow::closed, w, &MainWindow::endProgram);
-    m_splash.setMainWindow(w);
     m_presenter.setMainView(*w);
 }
 
 void Lesson::load()
 {
     qCDebug(lcWindows, "start-up");
-    m_splash.afterFirstPaint([this] { buildMainWindow(); });
     m_presenter.start();
 
     WindowPlacement::place(m_window.get());

@@ -3,18 +3,23 @@
 
 #include "MainWindow.h"
 #include "PagePresenter.h"
-#include "SplashCardView.h"
+#include "SplashCard.h"
+#include "SplashView.h"
+
+#include <QPointer>
 
 #include <chrono>
 #include <memory>
 
 // The lesson's windows and the procedures between them: the main window, the
-// splash card and the presenter whose procedures write to both. Owns all
-// three for the whole run.
-class Lesson final
+// splash card and the presenter whose procedures write to both. It is the
+// program's one reference to the card, which is made on first use and
+// destroyed when it closes; the next use makes a fresh one.
+class Lesson final : public SplashView
 {
 public:
     explicit Lesson(std::chrono::milliseconds splashAutoClose = SplashCard::AutoCloseInterval);
+    ~Lesson() override;
 
     Lesson(const Lesson &) = delete;
     Lesson &operator=(const Lesson &) = delete;
@@ -24,14 +29,17 @@ public:
     // the splash has first painted, inside that wait.
     void load();
 
+    void setTimerEnabled(bool enabled) override;
+    void showModal() override;
+
 private:
+    SplashCard &card();
     void buildMainWindow();
 
-    // In this order, so that the splash card, which the main window owns
-    // while it is the About window, goes before the main window.
+    const std::chrono::milliseconds m_splashAutoClose;
     std::unique_ptr<MainWindow> m_window;
-    SplashCardView m_splash;
-    PagePresenter m_presenter;
+    QPointer<SplashCard> m_card;
+    PagePresenter m_presenter{*this};
 };
 
 #endif // LESSON_H

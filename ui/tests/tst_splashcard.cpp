@@ -137,10 +137,10 @@ void tst_SplashCard::startUpWaitsForTheSplash()
 void tst_SplashCard::timerClosesFiveSecondsAfterCreation()
 {
     // The one test that waits the real five seconds.
-    SplashCardView view(SplashCard::AutoCloseInterval);
+    Lesson lesson(SplashCard::AutoCloseInterval);
     QElapsedTimer sinceCreation;
     sinceCreation.start();
-    view.setTimerEnabled(true);
+    lesson.setTimerEnabled(true);
     QPointer<SplashCard> window = liveSplash();
     QVERIFY(window->closeTimer().isActive());
     // Taken as the card hides: under Wine the modal wait then still waits for
@@ -160,7 +160,7 @@ void tst_SplashCard::timerClosesFiveSecondsAfterCreation()
     hideWatch.hidden = [&] { elapsed = sinceCreation.elapsed(); };
     window->installEventFilter(&hideWatch);
     expectClosedWithin(window, QStringLiteral("its five-second timer"), SplashCard::AutoCloseInterval + SplashLimit);
-    view.showModal();
+    lesson.showModal();
 
     QVERIFY2(elapsed >= 5000 && elapsed < 5100, qPrintable(QString::number(elapsed)));
     QVERIFY(window.isNull());
@@ -170,15 +170,15 @@ void tst_SplashCard::clickClosesAtOnce()
 {
     // A timer of a minute: the click, not the timer, ends the wait, within
     // SplashLimit of the click however slow the machine.
-    SplashCardView view(60s);
-    view.setTimerEnabled(true);
+    Lesson lesson(60s);
+    lesson.setTimerEnabled(true);
     QPointer<SplashCard> window = liveSplash();
     bool timerRunningAtClick = false;
     whenSplashIsUp([&](SplashCard *splash) {
         timerRunningAtClick = splash->closeTimer().isActive();
         QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(10, 390));
     }, QStringLiteral("a click on it"));
-    view.showModal();
+    lesson.showModal();
 
     QVERIFY(timerRunningAtClick);
     // The window is gone, and its timer with it: no timer event can follow.
@@ -188,7 +188,7 @@ void tst_SplashCard::clickClosesAtOnce()
 
 void tst_SplashCard::showsTheSplashPicture()
 {
-    SplashCardView view(60s);
+    Lesson lesson(60s);
     QImage shown;
     QString title;
     whenSplashIsUp([&](SplashCard *splash) {
@@ -198,7 +198,7 @@ void tst_SplashCard::showsTheSplashPicture()
         shown = splash->grab().toImage().convertToFormat(QImage::Format_RGB32);
         QTest::mouseClick(splash, Qt::LeftButton);
     }, QStringLiteral("a click on it"));
-    view.showModal();
+    lesson.showModal();
 
     QCOMPARE(title, QStringLiteral("Form2"));
     QCOMPARE(shown, PictureStore::decode(PictureId::picSplash).convertToFormat(QImage::Format_RGB32));
@@ -311,7 +311,7 @@ void tst_SplashCard::closeRequestEndsTheModalWait()
 {
     // The window manager's close request (a close box, Alt+F4) is honoured,
     // and the wait ends with it.
-    SplashCardView view(60s);
+    Lesson lesson(60s);
     QPointer<SplashCard> window;
     whenSplashIsUp([&](SplashCard *splash) {
         window = splash;
@@ -320,7 +320,7 @@ void tst_SplashCard::closeRequestEndsTheModalWait()
         QVERIFY(splash->isVisible());
         splash->windowHandle()->close();
     });
-    view.showModal();
+    lesson.showModal();
     QVERIFY(window.isNull());
 }
 
