@@ -4,8 +4,8 @@
 
 namespace {
 
-// The lesson's texts, piece by piece, as Windows Latin-1: "\xDE" is the one
-// character "Þ". A blank at a join belongs to the piece it is written in.
+// The lesson's texts, piece by piece, as ISO 8859-1 (Latin-1): "\xDE" is the
+// one character "Þ". A blank at a join belongs to the piece it is written in.
 
 constexpr std::string_view introText[] = {
     "MAKING CHAIN LINKS - Welcome to Tutorial No. 3! This time we'll ",
