@@ -1,9 +1,9 @@
 #ifndef PAGECATALOGUE_H
 #define PAGECATALOGUE_H
 
+#include "PageId.h"
 #include "TutorialPage.h"
 
-#include <span>
 #include <string>
 
 // The fixed content of the lesson: nine pages in the order of the button row.
