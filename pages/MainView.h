@@ -14,7 +14,7 @@ public:
 
     // The display box shows the already decoded picture.
     virtual void setPicture(PictureId id) = 0;
-    // Replaces the whole text of the text box; Latin-1 bytes.
+    // Replaces the whole text of the text box; ISO 8859-1 (Latin-1) bytes.
     virtual void setText(std::string_view latin1) = 0;
     // Applies to the text from now on, including text set later.
     virtual void setTextColour(Rgb colour) = 0;

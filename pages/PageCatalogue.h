@@ -1,9 +1,9 @@
 #ifndef PAGECATALOGUE_H
 #define PAGECATALOGUE_H
 
+#include "PageId.h"
 #include "TutorialPage.h"
 
-#include <span>
 #include <string>
 
 // The fixed content of the lesson: nine pages in the order of the button row.
@@ -11,7 +11,7 @@ namespace PageCatalogue {
 
 const TutorialPage &page(PageId id);
 
-// The page's pieces joined end to end, as Latin-1 bytes.
+// The page's pieces joined end to end, as ISO 8859-1 (Latin-1) bytes.
 std::string text(const TutorialPage &page);
 
 } // namespace PageCatalogue

@@ -19,16 +19,10 @@ void PagePresenter::start()
 void PagePresenter::showPage(PageId id)
 {
     const TutorialPage &page = PageCatalogue::page(id);
-    switch (page.colour) {
-    case TextColourRule::SetLightCyan:
+    if (page.colour == TextColourRule::SetLightCyan)
         m_main->setTextColour(LightCyan);
-        break;
-    case TextColourRule::SetYellow:
+    else if (page.colour == TextColourRule::SetYellow)
         m_main->setTextColour(Yellow);
-        break;
-    case TextColourRule::Keep:
-        break;
-    }
     m_main->setPicture(page.picture);
     m_main->setText(PageCatalogue::text(page));
 }

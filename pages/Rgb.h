@@ -12,19 +12,8 @@ struct Rgb {
     friend constexpr bool operator==(Rgb, Rgb) = default;
 };
 
-// The 16-colour CGA palette that the lesson's text colours are chosen from.
-constexpr Rgb cgaColour(int index)
-{
-    constexpr Rgb palette[16] = {
-        {0, 0, 0},       {0, 0, 128},   {0, 128, 0},   {0, 128, 128},
-        {128, 0, 0},     {128, 0, 128}, {128, 128, 0}, {192, 192, 192},
-        {128, 128, 128}, {0, 0, 255},   {0, 255, 0},   {0, 255, 255},
-        {255, 0, 0},     {255, 0, 255}, {255, 255, 0}, {255, 255, 255},
-    };
-    return palette[index & 15];
-}
-
-inline constexpr Rgb LightCyan = cgaColour(11);
-inline constexpr Rgb Yellow = cgaColour(14);
+// The lesson's two text colours, CGA palette indexes 11 and 14.
+inline constexpr Rgb LightCyan{0, 255, 255};
+inline constexpr Rgb Yellow{255, 255, 0};
 
 #endif // RGB_H

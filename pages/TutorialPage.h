@@ -1,7 +1,6 @@
 #ifndef TUTORIALPAGE_H
 #define TUTORIALPAGE_H
 
-#include "PageId.h"
 #include "PictureId.h"
 
 #include <span>
@@ -17,10 +16,9 @@ enum class TextColourRule {
 // A line break inside a page text is this whole piece.
 inline constexpr std::string_view CrLf = "\r\n";
 
-// One page of the lesson. The texts are Windows Latin-1 bytes, one byte a
-// character; they are converted only where a window shows them.
+// One page of the lesson. The texts are ISO 8859-1 (Latin-1) bytes, one byte
+// a character; they are converted only where a window shows them.
 struct TutorialPage {
-    PageId id;
     PictureId picture;
     std::span<const std::string_view> fragments;
     TextColourRule colour;
