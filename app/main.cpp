@@ -5,7 +5,6 @@
 #include "version.h"
 
 #include <QApplication>
-#include <QImageReader>
 
 // Start-up puts the splash card on the screen first, with nothing before it
 // that the card does not show: the application, then the card, which decodes
@@ -29,14 +28,6 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QString::fromLatin1(AppInfo::Version));
     // Wayland finds the window's icon through the desktop entry of this name.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(AppInfo::DesktopFileName));
-
-#if VANTREL_SCAN_IMAGE_READERS_FIRST
-    // The first thread to look for Qt's image readers uses regular
-    // expressions, whose JIT stack Qt keeps in a thread_local; with MinGW a
-    // thread that ends holding one can crash. This thread looks first, so the
-    // decoding thread never does.
-    QImageReader::supportedImageFormats();
-#endif
 
     // Built after the card's first paint. Second core: the window's pictures.
     // This one: its controls. The window takes its pictures once its
