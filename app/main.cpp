@@ -18,9 +18,9 @@ int main(int argc, char *argv[])
     // --help and --version touch no window system.
     if (CommandLine::answer(argc, argv))
         return 0;
-    StartupMessages startup(AppInfo::Name);
+    StartupMessages::hold();
     QApplication app(argc, argv);
-    startup.release();
+    StartupMessages::release();
     if (!CommandLine::acceptRemaining())
         return CommandLine::UnknownOption;
 
