@@ -15,7 +15,9 @@
 // for it, a matter of milliseconds.
 int main(int argc, char *argv[])
 {
-    // --help and --version touch no window system.
+    QCoreApplication::setApplicationName(QString::fromLatin1(AppInfo::Name));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(AppInfo::Version));
+    // --help, --help-all and --version need no display.
     if (CommandLine::answer(argc, argv))
         return 0;
     StartupMessages::hold();
@@ -24,8 +26,6 @@ int main(int argc, char *argv[])
     if (!CommandLine::acceptRemaining())
         return CommandLine::UnknownOption;
 
-    QApplication::setApplicationName(QString::fromLatin1(AppInfo::Name));
-    QApplication::setApplicationVersion(QString::fromLatin1(AppInfo::Version));
     // Wayland finds the window's icon through the desktop entry of this name.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(AppInfo::DesktopFileName));
 
