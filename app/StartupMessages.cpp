@@ -2,8 +2,11 @@
 
 #include "UserMessage.h"
 
+#include <QCoreApplication>
+
+#include <cstdio>
 #include <cstdlib>
-#include <utility>
+#include <mutex>
 
 #if VANTREL_MESSAGE_BOXES
 #include <qt_windows.h>
@@ -13,18 +16,13 @@
 
 namespace {
 
-// The handler a message reaches; set while messages are held. Guarded by
-// activeLock, since a thread may be inside handle() while release() runs.
-std::mutex activeLock;
-StartupMessages *active = nullptr;
+// Qt's own threads may log while the platform connects.
+std::mutex heldLock;
+bool holding = false;
+// Qt's messages, each as Qt formats it, while they are held.
+QString held;
 // Where messages go once they are no longer held.
 QtMessageHandler passOn = nullptr;
-
-// A null context field stays null: Qt prints no category where there was none.
-const char *orNull(const QByteArray &field)
-{
-    return field.isNull() ? nullptr : field.constData();
-}
 
 #if VANTREL_MESSAGE_BOXES
 // Where no platform plugin loads, Qt shows a box of its own before its fatal
@@ -41,116 +39,75 @@ LRESULT CALLBACK refuseDialogs(int code, WPARAM wParam, LPARAM lParam)
         return 1;
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
+#endif
 
-void allowDialogs()
+[[noreturn]] void cannotOpenWindow()
 {
-    if (dialogHook)
-        UnhookWindowsHookEx(std::exchange(dialogHook, nullptr));
+    // The platform plugins say why before they give up: xcb "could not
+    // connect to display", wayland "Failed to create wl_display".
+    const bool noDisplay = held.contains(QLatin1String("connect to display"), Qt::CaseInsensitive)
+        || held.contains(QLatin1String("wl_display"));
+#if VANTREL_MESSAGE_BOXES
+    UnhookWindowsHookEx(dialogHook);
+#endif
+    // Below the one line comes Qt's own explanation: which plugin failed or
+    // was missing, and which ones there are.
+    UserMessage::failure(QStringLiteral("%1: cannot open a window: %2\n")
+                             .arg(QCoreApplication::applicationName(),
+                                  noDisplay ? QStringLiteral("no display to connect to")
+                                            : QStringLiteral("no window system could be started"))
+                         + held);
+    // Not abort(): a missing display is the user's situation, not a crash.
+    std::_Exit(1);
 }
 
-// A fatal message after start-up, such as a picture whose reader is missing
-// from the program's folder, ends the program too: it comes in a message box
-// as well where the stream leads nowhere. One box: a second thread's fatal
-// message waits here until the first ends the program.
-void passOnFatalInBox(QtMsgType type, const QMessageLogContext &context, const QString &text)
+void handle(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    if (type != QtFatalMsg) {
-        passOn(type, context, text);
+    std::unique_lock guard(heldLock);
+    if (holding) {
+        // As Qt's own handler writes it, which leaves out what the message
+        // pattern made null.
+        if (const QString line = qFormatLogMessage(type, context, text); !line.isNull())
+            held += line + u'\n';
+        if (type == QtFatalMsg)
+            cannotOpenWindow();
         return;
     }
-    static std::mutex oneBox;
-    oneBox.lock();
-    UserMessage::failure(qFormatLogMessage(type, context, text));
-}
+    guard.unlock();
+#if VANTREL_MESSAGE_BOXES
+    // A fatal message after start-up, such as a picture whose reader is
+    // missing from the program's folder, ends the program too: it comes in a
+    // message box as well where the stream leads nowhere. One box: a second
+    // thread's fatal message waits here until the first ends the program.
+    if (type == QtFatalMsg) {
+        static std::mutex oneBox;
+        oneBox.lock();
+        UserMessage::failure(qFormatLogMessage(type, context, text));
+        return;
+    }
 #endif
+    passOn(type, context, text);
+}
 
 } // namespace
 
-QMessageLogContext StartupMessages::Held::context() const
+void StartupMessages::hold()
 {
-    return QMessageLogContext(orNull(file), line, orNull(function), orNull(category));
-}
-
-StartupMessages::StartupMessages(const char *programName)
-    : m_programName(programName)
-{
-    const std::scoped_lock lock(activeLock);
-    active = this;
-    m_previous = qInstallMessageHandler(&StartupMessages::handle);
-    passOn = m_previous;
+    const std::scoped_lock guard(heldLock);
+    holding = true;
+    passOn = qInstallMessageHandler(&handle);
 #if VANTREL_MESSAGE_BOXES
     dialogHook = SetWindowsHookExW(WH_CBT, &refuseDialogs, nullptr, GetCurrentThreadId());
 #endif
 }
 
-StartupMessages::~StartupMessages()
-{
-    release();
-}
-
 void StartupMessages::release()
 {
-    QList<Held> held;
-    {
-        const std::scoped_lock lock(activeLock, m_lock);
-        if (m_released)
-            return;
-        m_released = true;
+    const std::scoped_lock guard(heldLock);
+    holding = false;
 #if VANTREL_MESSAGE_BOXES
-        allowDialogs();
-        qInstallMessageHandler(&passOnFatalInBox);
-#else
-        qInstallMessageHandler(m_previous);
+    UnhookWindowsHookEx(dialogHook);
 #endif
-        active = nullptr;
-        held = std::exchange(m_held, {});
-    }
-    // Outside the lock: the handler passed to may itself log.
-    for (const Held &message : std::as_const(held))
-        m_previous(message.type, message.context(), message.text);
-}
-
-void StartupMessages::handle(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
-    std::unique_lock lock(activeLock);
-    StartupMessages *self = active;
-    if (!self) {
-        // Released while this message was on its way: it goes where the
-        // messages after it go.
-        lock.unlock();
-        passOn(type, context, text);
-        return;
-    }
-    const std::scoped_lock heldLock(self->m_lock);
-    lock.unlock();
-    self->m_held.append({type, QByteArray(context.file), context.line,
-                         QByteArray(context.function), QByteArray(context.category), text});
-    if (type == QtFatalMsg)
-        self->cannotOpenWindow();
-}
-
-void StartupMessages::cannotOpenWindow() const
-{
-    // The platform plugins say why before they give up: xcb "could not
-    // connect to display", wayland "Failed to create wl_display".
-    bool noDisplay = false;
-    for (const Held &held : m_held) {
-        if (held.text.contains(QLatin1String("connect to display"), Qt::CaseInsensitive)
-            || held.text.contains(QLatin1String("wl_display")))
-            noDisplay = true;
-    }
-    QString text = QStringLiteral("%1: cannot open a window: %2\n")
-                       .arg(QString::fromLocal8Bit(m_programName),
-                            noDisplay ? QStringLiteral("no display to connect to")
-                                      : QStringLiteral("no window system could be started"));
-    // Then Qt's own explanation, as Qt words it: which plugin failed or was
-    // missing, and which ones there are.
-    for (const Held &held : m_held)
-        text += qFormatLogMessage(held.type, held.context(), held.text) + u'\n';
-#if VANTREL_MESSAGE_BOXES
-    allowDialogs();
-#endif
-    UserMessage::failure(text);
-    // Not abort(): a missing display is the user's situation, not a crash.
-    std::_Exit(1);
+    std::fputs(qPrintable(held), stderr);
+    std::fflush(stderr);
 }

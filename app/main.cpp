@@ -4,7 +4,6 @@
 #include "version.h"
 
 #include <QApplication>
-#include <QImageReader>
 
 // Start-up puts the splash card on the screen first, with nothing before it
 // that the card does not show: the application, then the card, which decodes
@@ -15,27 +14,19 @@
 // for it, a matter of milliseconds.
 int main(int argc, char *argv[])
 {
-    // --help and --version touch no window system.
+    QCoreApplication::setApplicationName(QString::fromLatin1(AppInfo::Name));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(AppInfo::Version));
+    // --help, --help-all and --version need no display.
     if (CommandLine::answer(argc, argv))
         return 0;
-    StartupMessages startup(AppInfo::Name);
+    StartupMessages::hold();
     QApplication app(argc, argv);
-    startup.release();
+    StartupMessages::release();
     if (!CommandLine::acceptRemaining())
         return CommandLine::UnknownOption;
 
-    QApplication::setApplicationName(QString::fromLatin1(AppInfo::Name));
-    QApplication::setApplicationVersion(QString::fromLatin1(AppInfo::Version));
     // Wayland finds the window's icon through the desktop entry of this name.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(AppInfo::DesktopFileName));
-
-#if VANTREL_SCAN_IMAGE_READERS_FIRST
-    // The first thread to look for Qt's image readers uses regular
-    // expressions, whose JIT stack Qt keeps in a thread_local; with MinGW a
-    // thread that ends holding one can crash. This thread looks first, so the
-    // decoding thread never does.
-    QImageReader::supportedImageFormats();
-#endif
 
     Lesson lesson;
     lesson.load();

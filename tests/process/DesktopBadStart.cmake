@@ -72,7 +72,8 @@ set(cut ${TIMEOUT} --kill-after=5 2)
 # answers come where no window system could start, within a second; an
 # unknown option where one could, the window log on, and nothing but its line.
 set(usage "Usage: ${PROGRAM} [options]\nVantrel Tutorial No. 3: making chain links\n\nOptions:\n  -h, --help ")
-set(qt_options "\n\nQt's options:\n  --platform <[^\n]*\n(.*\n)*  --display <(.*\n)*  --reverse (.*\n)*  --style <")
+set(ours_only "\n  -v, --version +Displays version information\\.\n$")
+set(qt_options "\n  -v, --version [^\n]*\n(.*\n)*  --platform <(.*\n)*  --reverse (.*\n)*  --display <")
 set(unknown "${name}: Unknown option 'bogus'. Try '${name} --help'.\n")
 set(runtime "${CMAKE_CURRENT_BINARY_DIR}/runtime")
 file(MAKE_DIRECTORY ${runtime})
@@ -80,8 +81,9 @@ file(CHMOD ${runtime} PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 set(cases
     "--version|0|${name} 1.00\n|^[^\n]*\n$||QT_QPA_PLATFORM=nonexistent|--version"
     "-v|0|${name} 1.00\n|^[^\n]*\n$||QT_QPA_PLATFORM=nonexistent|-v"
-    "--help|0|${usage}|${qt_options}||QT_QPA_PLATFORM=nonexistent|--help"
-    "-h after a Qt option|0|${usage}|${qt_options}||QT_QPA_PLATFORM=nonexistent|-reverse -h"
+    "--help|0|${usage}|${ours_only}||QT_QPA_PLATFORM=nonexistent|--help"
+    "-h after a Qt option|0|${usage}|${ours_only}||QT_QPA_PLATFORM=nonexistent|-reverse -h"
+    "--help-all in an X11 session|0|${usage}|${qt_options}||QT_QPA_PLATFORM=nonexistent|XDG_SESSION_TYPE=x11|XDG_RUNTIME_DIR=${runtime}|--help-all"
     "unknown option|2||^$|${unknown}|QT_QPA_PLATFORM=offscreen|XDG_RUNTIME_DIR=${runtime}|QT_LOGGING_RULES=vantrel.windows.debug=true|-reverse --bogus"
 )
 foreach(case IN LISTS cases)
