@@ -115,7 +115,11 @@ echo "splash clicked away after $up ms; the main window came complete; screensho
 if [ -n "$splash_tests" ] && [ -z "${VANTREL_WINE_SESSION:-}" ]; then
     kill "$pid"
     wait "$pid" 2>/dev/null || true
-    QT_QPA_PLATFORM=xcb "$splash_tests" onTheScreenWhenFirstPainted >"$work/tests.out" 2>&1 \
+    # In a sanitizer build: libdbus, which Qt loads on X11, leaves a buffer
+    # behind at exit; not ours.
+    printf 'leak:libdbus-1.so\n' >"$work/lsan.supp"
+    LSAN_OPTIONS=${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$work/lsan.supp:print_suppressions=0 QT_QPA_PLATFORM=xcb \
+        "$splash_tests" onTheScreenWhenFirstPainted >"$work/tests.out" 2>&1 \
         || fail "tst_splashcard on the X server:"$'\n'"$(cat "$work/tests.out")"
     echo "tst_splashcard: the card was on the screen at its first paint"
 fi
