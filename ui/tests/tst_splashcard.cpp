@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QWindow>
 
 #include <utility>
@@ -30,6 +31,7 @@ private slots:
     void timerClosesFiveSecondsAfterCreation();
     void clickClosesAtOnce();
     void showsTheSplashPicture();
+    void onTheScreenWhenFirstPainted();
     void aboutHasNoTimerAndStaysUntilClicked();
     void everyShowingIsAFreshWindow();
     void mainWindowTakesNoInputWhileUp();
@@ -202,6 +204,28 @@ void tst_SplashCard::showsTheSplashPicture()
 
     QCOMPARE(title, QStringLiteral("Form2"));
     QCOMPARE(shown, PictureStore::decode(PictureId::picSplash).convertToFormat(QImage::Format_RGB32));
+}
+
+void tst_SplashCard::onTheScreenWhenFirstPainted()
+{
+    // Offscreen a grab reads the backing store, not the screen: only an X
+    // server reads back what it shows (desktop_earlyclick runs this on Xvfb).
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("needs an X server's screen");
+    auto *card = new SplashCard(60s);
+    QImage onScreen;
+    connect(card, &SplashCard::firstPainted, card, [&] {
+        // Where the card was placed: under openbox mapToGlobal may still say 0,0 here.
+        const QRect at = card->geometry();
+        onScreen = card->screen()->grabWindow(0, at.x(), at.y(), at.width(), at.height()).toImage();
+        card->close();
+    });
+    expectClosedWithin(card, QStringLiteral("its first paint"));
+    card->exec();
+
+    QVERIFY2(onScreen.convertToFormat(QImage::Format_RGB32)
+                     == PictureStore::decode(PictureId::picSplash).convertToFormat(QImage::Format_RGB32),
+             "firstPainted came before the card's picture was on the screen");
 }
 
 void tst_SplashCard::aboutHasNoTimerAndStaysUntilClicked()
