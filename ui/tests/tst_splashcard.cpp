@@ -62,6 +62,7 @@ void tst_SplashCard::startUpWaitsForTheSplash()
     QString name;
     QStringList atFirstPaint;
     QStringList beforeClose;
+    bool announced = false;
     // Seen by the application before the card paints.
     class FirstPaint final : public QObject
     {
@@ -97,6 +98,7 @@ void tst_SplashCard::startUpWaitsForTheSplash()
         // Nothing to stand above yet: the start-up splash has no owner.
         owned = splash->windowHandle()->transientParent() || splash->parentWidget();
         name = QAccessible::queryAccessibleInterface(splash)->text(QAccessible::Name);
+        connect(splash, &SplashCard::firstPainted, splash, [&] { announced = true; });
         connect(splash, &QDialog::finished, splash, [&] { beforeClose = others(); });
     };
     firstPaint.seen = [&](SplashCard *splash) {
@@ -113,11 +115,12 @@ void tst_SplashCard::startUpWaitsForTheSplash()
     QVERIFY(splashModal);
     QVERIFY(!owned);
     QCOMPARE(name, QStringLiteral("Vantrel Tutorial No. 3"));
-    // The card paints before anything it does not show exists; with time to
-    // spare, the main window is built while the card is still up, unseen.
+    // The card paints before anything it does not show exists; once its first
+    // paint is on the screen, the main window is built while the card is
+    // still up, unseen (a busy machine may close it by its timer before).
     QCOMPARE(atFirstPaint, QStringList());
     QVERIFY2(!beforeClose.join(u' ').contains(QStringLiteral("shown")), qPrintable(beforeClose.join(u' ')));
-    if (!clickAtFirstPaint)
+    if (announced)
         QVERIFY2(beforeClose.contains(QStringLiteral("MainWindow")), qPrintable(beforeClose.join(u' ')));
     MainWindow &form = *builtMainWindow();
     QVERIFY(form.isVisible());
