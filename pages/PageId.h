@@ -16,13 +16,4 @@ enum class PageId {
 
 inline constexpr int PageCount = int(PageId::Greetings) + 1;
 
-// The steps, Step1 to Step7, follow one another.
-inline constexpr int StepCount = int(PageId::Step7) - int(PageId::Step1) + 1;
-
-// Step n, from 1.
-constexpr PageId stepPage(int n)
-{
-    return PageId(int(PageId::Step1) + n - 1);
-}
-
 #endif // PAGEID_H

@@ -1,8 +1,8 @@
 #include "MainWindow.h"
 
-#include "CrispIconEngine.h"
 #include "FocusRing.h"
 #include "PictureBox.h"
+#include "PictureButton.h"
 #include "PictureStore.h"
 #include "SystemColours.h"
 #include "WindowLog.h"
@@ -35,12 +35,6 @@ constexpr PageButton PageButtons[] = {
     {"stepButton5", "5", {344, 9, 35, 35}, PageId::Step5},
     {"stepButton6", "6", {384, 8, 35, 35}, PageId::Step6},
     {"stepButton7", "7", {424, 8, 35, 35}, PageId::Step7},
-};
-
-// What the display box shows: the intro's and the steps' pictures.
-constexpr PictureId PagePictures[] = {
-    PictureId::picIntro, PictureId::picStep1, PictureId::picStep2, PictureId::picStep3,
-    PictureId::picStep4, PictureId::picStep5, PictureId::picStep6, PictureId::picStep7,
 };
 
 void fillBackground(QWidget *widget, const QColor &colour)
@@ -86,13 +80,15 @@ MainWindow::MainWindow()
     // Made in Tab order: the page buttons, the text box, then the two
     // picture buttons.
     for (const PageButton &row : PageButtons) {
-        QPushButton *button = makeButton(QString::fromLatin1(row.name), row.place);
+        auto *button = new QPushButton(m_client);
+        setUpButton(button, QString::fromLatin1(row.name), row.place);
         button->setText(QString::fromLatin1(row.caption));
         connect(button, &QPushButton::clicked, this, [this, page = row.page] { emit pageAsked(page); });
     }
 
-    for (PictureId id : PagePictures)
-        m_pictures[std::size_t(id)] = decoded(id);
+    // What the display box shows: the intro's picture and the steps'.
+    for (int id = int(PictureId::picIntro); id <= int(PictureId::picStep7); ++id)
+        m_pictures[id] = decoded(PictureId(id));
     m_pagePicture = new PictureBox(m_client);
     m_pagePicture->setObjectName(QStringLiteral("pagePicture"));
     m_pagePicture->setGeometry(135, 93, 305, 305);
@@ -120,22 +116,18 @@ MainWindow::MainWindow()
     m_pageText->setAccessibleDescription(QStringLiteral("The instructions of the page shown"));
 
     // The picture buttons have no caption for a screen reader to read.
-    const auto pictureButton = [this](const char *name, QRect place, PictureId logo, const char *accessibleName,
+    const auto pictureButton = [this](const char *name, QRect place, PictureId picture, const char *accessibleName,
                                       const char *description) {
-        QPushButton *button = makeButton(QString::fromLatin1(name), place);
-        const QPixmap picture = decoded(logo);
-        button->setIcon(QIcon(new CrispIconEngine(picture)));
-        button->setIconSize(picture.size());
+        auto *button = new PictureButton(decoded(picture), m_client);
+        setUpButton(button, QString::fromLatin1(name), place);
         button->setAccessibleName(QString::fromLatin1(accessibleName));
         button->setAccessibleDescription(QString::fromLatin1(description));
         return button;
     };
-    QPushButton *greetingsButton = pictureButton("greetingsButton", {488, 8, 85, 36}, PictureId::picGroupLogo,
-                                                 "Zarnok", "Greetings");
-    connect(greetingsButton, &QPushButton::clicked, this, &MainWindow::greetingsAsked);
-    QPushButton *aboutButton = pictureButton("aboutButton", {8, 8, 85, 35}, PictureId::picAuthorIcon, "Morvane",
-                                             "About this tutorial");
-    connect(aboutButton, &QPushButton::clicked, this, &MainWindow::aboutAsked);
+    connect(pictureButton("greetingsButton", {488, 8, 85, 36}, PictureId::picGroupLogo, "Zarnok", "Greetings"),
+            &QPushButton::clicked, this, &MainWindow::greetingsAsked);
+    connect(pictureButton("aboutButton", {8, 8, 85, 35}, PictureId::picAuthorIcon, "Morvane", "About this tutorial"),
+            &QPushButton::clicked, this, &MainWindow::aboutAsked);
 
     for (QWidget *control : m_client->findChildren<QWidget *>()) {
         if (control->focusPolicy() & Qt::TabFocus)
@@ -147,14 +139,12 @@ MainWindow::MainWindow()
     setFixedSize(sizeHint());
 }
 
-QPushButton *MainWindow::makeButton(const QString &objectName, const QRect &geometry)
+void MainWindow::setUpButton(QPushButton *button, const QString &objectName, const QRect &geometry)
 {
-    auto *button = new QPushButton(m_client);
     button->setObjectName(objectName);
     button->setGeometry(geometry);
     button->setAutoDefault(false);
     button->installEventFilter(this);
-    return button;
 }
 
 void MainWindow::buildMenus()

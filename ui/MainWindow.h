@@ -46,7 +46,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QPushButton *makeButton(const QString &objectName, const QRect &geometry);
+    void setUpButton(QPushButton *button, const QString &objectName, const QRect &geometry);
     void buildMenus();
 
     // The hidden holders of the pictures the display box shows, by picture.

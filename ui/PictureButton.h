@@ -1,0 +1,25 @@
+#ifndef PICTUREBUTTON_H
+#define PICTUREBUTTON_H
+
+#include <QPixmap>
+#include <QPushButton>
+
+// A push button that shows a picture where the style puts a button's icon,
+// drawn pixel for pixel as PictureBox draws its own: on a high-density screen
+// each picture pixel becomes a block of device pixels, as sharp as the rest
+// of the window, where an icon would be smoothed.
+class PictureButton final : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    PictureButton(const QPixmap &picture, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPixmap m_picture;
+};
+
+#endif // PICTUREBUTTON_H
