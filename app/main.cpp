@@ -1,6 +1,6 @@
 #include "CommandLine.h"
 #include "Lesson.h"
-#include "PictureBatch.h"
+#include "PictureStore.h"
 #include "StartupMessages.h"
 #include "version.h"
 
@@ -38,12 +38,10 @@ int main(int argc, char *argv[])
     QImageReader::supportedImageFormats();
 #endif
 
-    // Built after the card's first paint. Second core: the window's pictures.
-    // This one: its controls. The window takes its pictures once its
-    // controls stand; the first take joins the decoding thread.
+    // Built after the card's first paint, its pictures decoded here as it
+    // takes them.
     Lesson lesson([] {
-        PictureBatch pictures(MainWindow::HeldPictures);
-        return std::make_unique<MainWindow>([&pictures](PictureId id) { return pictures.take(id); });
+        return std::make_unique<MainWindow>(PictureStore::decode);
     });
     lesson.load();
     return app.exec();

@@ -1,4 +1,3 @@
-#include "PictureBatch.h"
 #include "PictureStore.h"
 
 #include <QtTest>
@@ -6,7 +5,6 @@
 #include <algorithm>
 
 Q_DECLARE_METATYPE(PictureId)
-Q_DECLARE_METATYPE(std::vector<PictureId>)
 
 namespace {
 
@@ -35,8 +33,6 @@ private slots:
     void assets();
     void decode_data();
     void decode();
-    void batch_data();
-    void batch();
 };
 
 void tst_PictureStore::assets_data()
@@ -85,35 +81,6 @@ void tst_PictureStore::decode()
     // The file's density (72 or 96 dpi) must not change the size shown.
     QCOMPARE(image.devicePixelRatio(), 1.0);
     QVERIFY(isOpaque(image));
-}
-
-void tst_PictureStore::batch_data()
-{
-    QTest::addColumn<std::vector<PictureId>>("wanted");
-    std::vector<PictureId> all;
-    for (const PictureRow &row : PictureTable)
-        all.push_back(row.id);
-    QTest::newRow("all twelve") << all;
-    QTest::newRow("one") << std::vector<PictureId>{PictureId::picStep7};
-    QTest::newRow("none") << std::vector<PictureId>{};
-}
-
-void tst_PictureStore::batch()
-{
-    QFETCH(std::vector<PictureId>, wanted);
-
-    std::array<QImage, PictureCount> expected;
-    for (PictureId id : wanted)
-        expected[std::size_t(id)] = PictureStore::decode(id);
-    // Taken at once, while the thread still decodes: every picture of the
-    // set whole, each once, round after round.
-    for (int round = 0; round < 20; ++round) {
-        PictureBatch batch(wanted);
-        for (const PictureRow &row : PictureTable) {
-            QCOMPARE(batch.take(row.id), expected[std::size_t(row.id)]);
-            QVERIFY(batch.take(row.id).isNull());
-        }
-    }
 }
 
 QTEST_MAIN(tst_PictureStore)
