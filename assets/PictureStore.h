@@ -1,25 +1,19 @@
 #ifndef PICTURESTORE_H
 #define PICTURESTORE_H
 
-#include "PictureAsset.h"
+#include "PictureTable.h"
 
 #include <QImage>
 
-// The pictures built into the program, embedded as resources, and their
-// decoding with Qt's own image readers.
-class PictureStore final
-{
-public:
-    PictureStore() = delete;
+// The pictures built into the program, decoded from their embedded files with
+// Qt's own image readers.
+namespace PictureStore {
 
-    // The picture's asset; valid and unchanged for the whole run.
-    static const PictureAsset &picture(PictureId id);
+// The picture as width x height pixels, top row first, each 8-bit red, green
+// and blue with an alpha of 255 (QImage::Format_RGB32, the form a window
+// draws without converting).
+QImage decode(PictureId id);
 
-    // The picture as width x height pixels, top row first, each 8-bit
-    // red, green and blue with an alpha of 255 (QImage::Format_RGB32, the
-    // form a window draws without converting). Any thread may decode: Qt's
-    // image readers are reentrant.
-    static QImage decode(PictureId id);
-};
+} // namespace PictureStore
 
 #endif // PICTURESTORE_H

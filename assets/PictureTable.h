@@ -1,40 +1,35 @@
 #ifndef PICTURETABLE_H
 #define PICTURETABLE_H
 
-#include "PictureFormat.h"
 #include "PictureId.h"
 
 #include <cstddef>
 #include <iterator>
 
-// One built-in picture as the program carries it: its file, embedded under
-// :/pictures/, and what that file holds.
+// One built-in picture: its file, embedded under :/pictures/, and its size in
+// pixels.
 struct PictureRow {
     PictureId id;
     const char *file;
-    PictureFormat format;
-    unsigned width;
-    unsigned height;
-    // 24 for the JPEG pictures; for the indexed pictures the width of a
-    // palette index.
-    unsigned bitsPerPixel;
+    int width;
+    int height;
 };
 
-// The picture table: the store, the generator and the tests all read it.
-// Plain C++, so that code without the toolkit may read it too.
+// The picture table. Plain C++, so that code without the toolkit may read it
+// too; assets/CMakeLists.txt reads the file names from its rows.
 inline constexpr PictureRow PictureTable[] = {
-    {PictureId::icoMain,       "icoMain.ico",       PictureFormat::Icon,  32,  32,  4},
-    {PictureId::picAuthorIcon, "picAuthorIcon.gif", PictureFormat::Gif,   80,  31,  8},
-    {PictureId::picGroupLogo,  "picGroupLogo.gif",  PictureFormat::Gif,   80,  31,  7},
-    {PictureId::picIntro,      "picIntro.jpg",      PictureFormat::Jpeg, 300, 200, 24},
-    {PictureId::picStep1,      "picStep1.jpg",      PictureFormat::Jpeg, 300, 300, 24},
-    {PictureId::picStep2,      "picStep2.jpg",      PictureFormat::Jpeg, 300, 300, 24},
-    {PictureId::picStep3,      "picStep3.jpg",      PictureFormat::Jpeg, 300, 300, 24},
-    {PictureId::picStep4,      "picStep4.jpg",      PictureFormat::Jpeg, 300, 300, 24},
-    {PictureId::picStep5,      "picStep5.jpg",      PictureFormat::Jpeg, 300, 300, 24},
-    {PictureId::picStep6,      "picStep6.jpg",      PictureFormat::Jpeg, 300, 300, 24},
-    {PictureId::picStep7,      "picStep7.jpg",      PictureFormat::Jpeg, 300, 300, 24},
-    {PictureId::picSplash,     "picSplash.jpg",     PictureFormat::Jpeg, 300, 400, 24},
+    {PictureId::icoMain,       "icoMain.ico",        32,  32},
+    {PictureId::picAuthorIcon, "picAuthorIcon.gif",  80,  31},
+    {PictureId::picGroupLogo,  "picGroupLogo.gif",   80,  31},
+    {PictureId::picIntro,      "picIntro.jpg",      300, 200},
+    {PictureId::picStep1,      "picStep1.jpg",      300, 300},
+    {PictureId::picStep2,      "picStep2.jpg",      300, 300},
+    {PictureId::picStep3,      "picStep3.jpg",      300, 300},
+    {PictureId::picStep4,      "picStep4.jpg",      300, 300},
+    {PictureId::picStep5,      "picStep5.jpg",      300, 300},
+    {PictureId::picStep6,      "picStep6.jpg",      300, 300},
+    {PictureId::picStep7,      "picStep7.jpg",      300, 300},
+    {PictureId::picSplash,     "picSplash.jpg",     300, 400},
 };
 
 inline constexpr int PictureCount = int(std::size(PictureTable));

@@ -23,10 +23,12 @@ namespace {
 
 using enum PictureId;
 
-// How the pictures are encoded beyond what the picture table says: the author's
-// logo interlaced with bytes behind its trailer, the intro at 72 dpi and the
-// other JPEG pictures at 96.
+// How the pictures are encoded beyond their file's extension: the author's
+// logo with 256 colours, interlaced, with bytes behind its trailer; the
+// group's logo with 128; the intro at 72 dpi and the other JPEG pictures at 96.
 constexpr PictureId InterlacedGif = picAuthorIcon;
+constexpr int InterlacedGifColours = 256;
+constexpr int OtherGifColours = 128;
 constexpr int TrailingByteCount = 169;
 constexpr PictureId JpegAt72Dpi = picIntro;
 
@@ -52,24 +54,23 @@ QByteArray trailingBytes()
 
 QByteArray encode(const PictureRow &row, const QImage &image)
 {
-    switch (row.format) {
-    case PictureFormat::Icon:
+    const std::string_view extension = extensionOf(row);
+    if (extension == "ico")
         return IconWriter::write(image);
-    case PictureFormat::Gif: {
-        GifWriter writer(1 << row.bitsPerPixel);
+    if (extension == "gif") {
+        GifWriter writer(row.id == InterlacedGif ? InterlacedGifColours : OtherGifColours);
         if (row.id == InterlacedGif) {
             writer.setInterlaced(true);
             writer.setTrailingBytes(trailingBytes());
         }
         return writer.write(image);
     }
-    case PictureFormat::Jpeg: {
+    if (extension == "jpg") {
         JpegWriter writer(row.id == JpegAt72Dpi ? 72 : 96);
         writer.setComment("Tutorial No. 3: " + QByteArray(nameOf(row).data(), nameOf(row).size()));
         return writer.write(image);
     }
-    }
-    throw std::logic_error("unknown format");
+    throw std::logic_error(std::string("no writer for ") + row.file);
 }
 
 // Leaves an unchanged file alone so that the build does not embed it afresh.

@@ -13,8 +13,8 @@ namespace {
 
 QByteArray fileOf(PictureId id)
 {
-    const auto bytes = PictureStore::picture(id).bytes;
-    return QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
+    QFile file(QStringLiteral(":/pictures/") + QLatin1String(pictureRow(id).file));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 int u8(const QByteArray &data, qsizetype at)
@@ -256,7 +256,6 @@ void tst_PictureFormats::jpegLayout()
     QCOMPARE(be16(frame, 1), height);
     QCOMPARE(be16(frame, 3), width);
     QCOMPARE(u8(frame, 5), 3);
-    QCOMPARE(PictureStore::picture(id).bitsPerPixel, 8u * 3u);
     const QByteArray components = frame.mid(6);
     QCOMPARE(components, QByteArray("\x01\x11\x00\x02\x11\x01\x03\x11\x01", 9));
 
@@ -380,7 +379,6 @@ void tst_PictureFormats::gifLayout()
     QCOMPARE(le16(gif.screen, 2), 31);
     QCOMPARE(u8(gif.screen, 4), 0x80 | (bits - 1) << 4 | (bits - 1));
     QCOMPARE(u8(gif.screen, 6), 0);
-    QCOMPARE(PictureStore::picture(id).bitsPerPixel, unsigned(bits));
 
     // One image over the whole screen, no local table, no graphic control.
     QCOMPARE(gif.images.size(), 1);
@@ -426,7 +424,6 @@ void tst_PictureFormats::iconLayout()
     QCOMPARE(le32(info, 8), 64);
     QCOMPARE(le16(info, 12), 1);
     QCOMPARE(le16(info, 14), 4);
-    QCOMPARE(PictureStore::picture(PictureId::icoMain).bitsPerPixel, 4u);
     QCOMPARE(le32(info, 16), 0);
     QCOMPARE(le32(info, 32), 0);
 
