@@ -48,7 +48,7 @@ constexpr std::string_view step5Text[] = {
     "and shadow depth until the gold really shines. Then place the links ",
     "as you see in the picture: ring, bar, ring, bar. Fill the background with ",
     "black. Now for the trick: airbrush a little black shadow where two links meet. ",
-    "It gives the illusion of depth, as if one link goes through the other! :-\xDE" " ",
+    "It gives the illusion of depth, as if one link goes through the other! :-\xDE ",
 };
 
 constexpr std::string_view step6Text[] = {

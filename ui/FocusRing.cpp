@@ -42,20 +42,12 @@ bool FocusRing::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::MouseButtonPress) {
         hide();
     } else if (event->type() == QEvent::FocusIn && watched != parent()) {
-        auto *control = static_cast<QWidget *>(watched);
-        switch (static_cast<QFocusEvent *>(event)->reason()) {
-        case Qt::TabFocusReason:
-        case Qt::BacktabFocusReason:
-        case Qt::ShortcutFocusReason:
-            surround(control);
-            break;
-        default:
-            // The window becoming active again, a menu closing: the ring
-            // stays as it was.
-            if (!isHidden())
-                surround(control);
-            break;
-        }
+        // The keyboard shows the ring; anything else (the window becoming
+        // active again, a menu closing) leaves it as it was.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason
+            || !isHidden())
+            surround(static_cast<QWidget *>(watched));
     }
     return QWidget::eventFilter(watched, event);
 }

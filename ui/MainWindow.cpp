@@ -57,7 +57,6 @@ MainWindow::MainWindow()
                                | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
                                | Qt::MSWindowsFixedSizeDialogHint)
     , m_client(new QWidget(this))
-    , m_focusRing(new FocusRing(m_client))
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QString::fromLatin1(AppInfo::ProductName));
@@ -106,9 +105,7 @@ MainWindow::MainWindow()
     m_pageText->setReadOnly(true);
     // Readers copy instructions out of the box: select with mouse and keys.
     m_pageText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_pageText->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_pageText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_pageText->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     QPalette textPalette = m_pageText->palette();
     textPalette.setColor(QPalette::Base, systemColour(SystemColour::WindowFrame));
     m_pageText->setPalette(textPalette);
@@ -129,9 +126,10 @@ MainWindow::MainWindow()
     connect(pictureButton("aboutButton", {8, 8, 85, 35}, PictureId::picAuthorIcon, "Morvane", "About this tutorial"),
             &QPushButton::clicked, this, &MainWindow::aboutAsked);
 
+    auto *focusRing = new FocusRing(m_client);
     for (QWidget *control : m_client->findChildren<QWidget *>()) {
         if (control->focusPolicy() & Qt::TabFocus)
-            m_focusRing->watch(control);
+            focusRing->watch(control);
     }
     m_client->findChild<QPushButton *>(QStringLiteral("introButton"))->setFocus();
 

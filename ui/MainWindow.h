@@ -10,7 +10,6 @@
 
 #include <array>
 
-class FocusRing;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -55,7 +54,6 @@ private:
     QWidget *m_client;
     QLabel *m_pagePicture;
     QPlainTextEdit *m_pageText;
-    FocusRing *m_focusRing;
 };
 
 #endif // MAINWINDOW_H

@@ -12,7 +12,7 @@ class PictureBox final : public QLabel
     Q_OBJECT
 
 public:
-    explicit PictureBox(QWidget *parent = nullptr);
+    using QLabel::QLabel;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

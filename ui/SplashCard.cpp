@@ -79,19 +79,10 @@ void SplashCard::keyPressEvent(QKeyEvent *event)
     // The keys that leave a window close the card as a click does, so that a
     // keyboard alone is never stuck here. A key held down since before the
     // card came up does not count.
-    switch (event->key()) {
-    case Qt::Key_Escape:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-        if (!event->isAutoRepeat()) {
-            close();
-            return;
-        }
-        break;
-    default:
-        break;
-    }
-    event->ignore();
+    const int key = event->key();
+    if ((key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)
+        && !event->isAutoRepeat())
+        close();
+    else
+        event->ignore();
 }
-

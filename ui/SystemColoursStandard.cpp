@@ -1,13 +1,8 @@
 #include "SystemColours.h"
 
+// The standard scheme's: a white window background, the window frame and the
+// menu text black.
 QColor systemColour(SystemColour which)
 {
-    switch (which) {
-    case SystemColour::WindowBackground:
-        return Qt::white;
-    case SystemColour::WindowFrame:
-    case SystemColour::MenuText:
-        return Qt::black;
-    }
-    return Qt::black;
+    return which == SystemColour::WindowBackground ? Qt::white : Qt::black;
 }
