@@ -26,8 +26,7 @@ bool CommandLine::answer(int argc, char *argv[])
         // Unknown options are not told yet: Qt may know them.
         parser.parse(QCoreApplication::arguments());
         if (parser.isSet(QStringLiteral("version"))) {
-            UserMessage::answer(QCoreApplication::applicationName() + u' '
-                                + QCoreApplication::applicationVersion());
+            UserMessage::answer(QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion());
             return true;
         }
         if (parser.isSet(QStringLiteral("help"))) {
@@ -59,7 +58,7 @@ bool CommandLine::acceptRemaining()
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     if (parser.parse(QCoreApplication::arguments()))
         return true;
-    UserMessage::failure(QStringLiteral("%1: %2 Try '%1 --help'.")
-                             .arg(QCoreApplication::applicationName(), parser.errorText()));
+    UserMessage::failure(
+        QStringLiteral("%1: %2 Try '%1 --help'.").arg(QCoreApplication::applicationName(), parser.errorText()));
     return false;
 }

@@ -29,8 +29,7 @@ void showBox(const QString &text, UINT icon)
 {
     const QString title = QString::fromUtf8(AppInfo::ProductName);
     MessageBoxW(nullptr, reinterpret_cast<const wchar_t *>(text.utf16()),
-                reinterpret_cast<const wchar_t *>(title.utf16()),
-                MB_OK | MB_TOPMOST | MB_SETFOREGROUND | icon);
+                reinterpret_cast<const wchar_t *>(title.utf16()), MB_OK | MB_TOPMOST | MB_SETFOREGROUND | icon);
 }
 #endif
 

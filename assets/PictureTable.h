@@ -18,9 +18,9 @@ struct PictureRow {
 // The picture table. Plain C++, so that code without the toolkit may read it
 // too; assets/CMakeLists.txt reads the file names from its rows.
 inline constexpr PictureRow PictureTable[] = {
-    {PictureId::icoMain,       "icoMain.ico",        32,  32},
-    {PictureId::picAuthorIcon, "picAuthorIcon.gif",  80,  31},
-    {PictureId::picGroupLogo,  "picGroupLogo.gif",   80,  31},
+    {PictureId::icoMain,       "icoMain.ico",       32,  32 },
+    {PictureId::picAuthorIcon, "picAuthorIcon.gif", 80,  31 },
+    {PictureId::picGroupLogo,  "picGroupLogo.gif",  80,  31 },
     {PictureId::picIntro,      "picIntro.jpg",      300, 200},
     {PictureId::picStep1,      "picStep1.jpg",      300, 300},
     {PictureId::picStep2,      "picStep2.jpg",      300, 300},

@@ -150,9 +150,10 @@ int main(int argc, char *argv[])
         const double floorMs = Figures::median(floorTimes);
         oursTotal += oursMs;
         floorTotal += floorMs;
-        qtReadersTotal += Figures::median({timeBatch(qtReaderAlone), timeBatch(qtReaderAlone), timeBatch(qtReaderAlone)});
-        const std::string measure = "Decode " + name + " ("
-            + std::to_string(row.width) + "x" + std::to_string(row.height) + ")";
+        qtReadersTotal +=
+            Figures::median({timeBatch(qtReaderAlone), timeBatch(qtReaderAlone), timeBatch(qtReaderAlone)});
+        const std::string measure =
+            "Decode " + name + " (" + std::to_string(row.width) + "x" + std::to_string(row.height) + ")";
         // Start-up decodes them all together behind the splash, so single
         // pictures decide nothing on their own; the whole set keeps its goal.
         Figures::plainRow(measure, Figures::ms(oursMs), floorName, Figures::ms(floorMs), oursMs / floorMs);

@@ -54,7 +54,7 @@ void waitUntilExposed(QWidget *window)
     QCoreApplication::processEvents();
 }
 
-template <typename Switch>
+template<typename Switch>
 double timeBatch(Switch &&switchTo, PaintCounter &counter)
 {
     counter.paints = 0;
@@ -88,8 +88,9 @@ int main(int argc, char *argv[])
         built = built ? built : qobject_cast<MainWindow *>(window);
     MainWindow &form = *built;
     waitUntilExposed(&form);
-    const char *const buttonNames[PageCount] = {"introButton", "stepButton1", "stepButton2", "stepButton3", "stepButton4",
-                                                "stepButton5", "stepButton6", "stepButton7", "greetingsButton"};
+    const char *const buttonNames[PageCount] = {"introButton", "stepButton1", "stepButton2",
+                                                "stepButton3", "stepButton4", "stepButton5",
+                                                "stepButton6", "stepButton7", "greetingsButton"};
     std::array<QPushButton *, PageCount> buttons{};
     for (int i = 0; i < PageCount; ++i)
         buttons[i] = form.findChild<QPushButton *>(QLatin1String(buttonNames[i]));
@@ -137,7 +138,6 @@ int main(int argc, char *argv[])
     const double oursMs = Figures::median(ourTimes);
     const double floorMs = Figures::median(floorTimes);
     Figures::ratioRow("Page switch: procedure and repaint of pagePicture and pageText (offscreen)", Figures::ms(oursMs),
-                      "bare QLabel and QPlainTextEdit, set and repainted", Figures::ms(floorMs), oursMs / floorMs,
-                      1.5);
+                      "bare QLabel and QPlainTextEdit, set and repainted", Figures::ms(floorMs), oursMs / floorMs, 1.5);
     return 0;
 }

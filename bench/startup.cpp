@@ -249,11 +249,12 @@ int main(int argc, char *argv[])
                       Figures::ms(Figures::median(programMs)), bareName, Figures::ms(bareStartUp),
                       Figures::median(bareRatios), 1.10);
     Figures::ratioRow("Start-up, " + fonts + ": the same, beside the same job done plainly",
-                      Figures::ms(Figures::median(programMs)), sameJobName,
-                      Figures::ms(Figures::median(sameJobMs)), Figures::median(sameJobRatios), 0.8);
-    Figures::plainRow("Start-up, " + fonts + ": process start to the main window built with its pictures, behind the splash",
-                      Figures::ms(Figures::median(builtMs)), "bare viewer's first paint",
-                      Figures::ms(bareStartUp), Figures::median(builtRatios));
+                      Figures::ms(Figures::median(programMs)), sameJobName, Figures::ms(Figures::median(sameJobMs)),
+                      Figures::median(sameJobRatios), 0.8);
+    Figures::plainRow("Start-up, " + fonts
+                          + ": process start to the main window built with its pictures, behind the splash",
+                      Figures::ms(Figures::median(builtMs)), "bare viewer's first paint", Figures::ms(bareStartUp),
+                      Figures::median(builtRatios));
     Figures::differenceRow("Peak resident memory, " + fonts + ", as the splash first paints",
                            Figures::median(programMiB), "bare viewer, as its picture first paints",
                            Figures::median(bareMiB), 3, "MiB");

@@ -94,12 +94,12 @@ constexpr auto catalogue = std::to_array<TutorialPage>({
     {picIntro, introText,     SetLightCyan},
     {picStep1, step1Text,     SetLightCyan},
     {picStep2, step2Text,     SetLightCyan},
-    {picStep3, step3Text,     Keep},
+    {picStep3, step3Text,     Keep        },
     {picStep4, step4Text,     SetLightCyan},
     {picStep5, step5Text,     SetLightCyan},
     {picStep6, step6Text,     SetLightCyan},
     {picStep7, step7Text,     SetLightCyan},
-    {picIntro, greetingsText, SetYellow},
+    {picIntro, greetingsText, SetYellow   },
 });
 static_assert(catalogue.size() == PageCount);
 

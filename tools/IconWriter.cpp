@@ -14,7 +14,7 @@ namespace {
 constexpr int Size = 32;
 constexpr int BitsPerPixel = 4;
 constexpr int ColourRowBytes = Size * BitsPerPixel / 8; // already a multiple of 4
-constexpr int MaskRowBytes = 4;                         // 32 bits, padded to 4 bytes
+constexpr int MaskRowBytes = 4; // 32 bits, padded to 4 bytes
 constexpr int HeaderSize = 6;
 constexpr int EntrySize = 16;
 constexpr int InfoHeaderSize = 40;

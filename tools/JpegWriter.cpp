@@ -38,8 +38,7 @@ struct Marker {
 // Compresses with libjpeg; `layout` true gives the program's layout (1x1
 // sampling, JFIF 1.02 density, restart interval, the extra markers),
 // false plain libjpeg defaults.
-QByteArray compress(const QImage &image, int quality, bool layout, int dotsPerInch,
-                    const QList<Marker> &markers)
+QByteArray compress(const QImage &image, int quality, bool layout, int dotsPerInch, const QList<Marker> &markers)
 {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
     jpeg_compress_struct cinfo{};
@@ -135,7 +134,7 @@ QByteArray resourceSegment(const QImage &thumb, const QByteArray &thumbJpeg)
     resource += be32(rowBytes * thumb.height());
     resource += be32(int(thumbJpeg.size()));
     resource += be16(24); // bits per pixel
-    resource += be16(1);  // planes
+    resource += be16(1); // planes
     resource += thumbJpeg;
 
     QByteArray segment("Photoshop 3.0", 14); // with its terminating zero
@@ -153,9 +152,9 @@ QByteArray adobeSegment()
 {
     QByteArray segment("Adobe");
     segment += be16(100); // version
-    segment += be16(0);   // flags 0
-    segment += be16(0);   // flags 1
-    segment += char(1);   // colour transform: YCbCr
+    segment += be16(0); // flags 0
+    segment += be16(0); // flags 1
+    segment += char(1); // colour transform: YCbCr
     return segment;
 }
 
@@ -204,8 +203,8 @@ QByteArray JpegWriter::write(const QImage &image) const
     const QByteArray thumbJpeg = compress(thumb, ThumbnailQuality, false, 0, {});
     const QList<Marker> markers = {
         {JPEG_APP0 + 13, resourceSegment(thumb, thumbJpeg)},
-        {JPEG_COM, m_comment},
-        {JPEG_APP0 + 14, adobeSegment()},
+        {JPEG_COM,              m_comment                           },
+        {JPEG_APP0 + 14,              adobeSegment()},
     };
     for (const Marker &marker : markers) {
         if (marker.data.size() > MaxSegmentData)

@@ -23,9 +23,9 @@ struct Box {
         int best = 0;
         *range = -1;
         for (int axis = 0; axis < 3; ++axis) {
-            const auto [lo, hi] = std::minmax_element(
-                entries.begin() + begin, entries.begin() + end,
-                [axis](const Entry &a, const Entry &b) { return a.rgb[axis] < b.rgb[axis]; });
+            const auto [lo, hi] =
+                std::minmax_element(entries.begin() + begin, entries.begin() + end,
+                                    [axis](const Entry &a, const Entry &b) { return a.rgb[axis] < b.rgb[axis]; });
             const int axisRange = hi->rgb[axis] - lo->rgb[axis];
             if (axisRange > *range) {
                 *range = axisRange;
@@ -61,7 +61,10 @@ QList<QRgb> MedianCut::palette(const QImage &image, int size)
     std::vector<Entry> entries;
     entries.reserve(histogram.size());
     for (const auto &[colour, count] : histogram)
-        entries.push_back({{qRed(colour), qGreen(colour), qBlue(colour)}, count});
+        entries.push_back({
+            {qRed(colour), qGreen(colour), qBlue(colour)},
+            count
+        });
 
     std::vector<Box> boxes;
     if (!entries.empty())
@@ -88,8 +91,7 @@ QList<QRgb> MedianCut::palette(const QImage &image, int size)
         const auto first = entries.begin() + box.begin;
         const auto last = entries.begin() + box.end;
         std::sort(first, last, [chosenAxis](const Entry &a, const Entry &b) {
-            return a.rgb[chosenAxis] != b.rgb[chosenAxis] ? a.rgb[chosenAxis] < b.rgb[chosenAxis]
-                                                          : a.rgb < b.rgb;
+            return a.rgb[chosenAxis] != b.rgb[chosenAxis] ? a.rgb[chosenAxis] < b.rgb[chosenAxis] : a.rgb < b.rgb;
         });
         qint64 total = 0;
         for (auto it = first; it != last; ++it)

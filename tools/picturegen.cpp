@@ -117,8 +117,7 @@ QImage contactSheet(const QList<Encoded> &pictures)
         const int left = Margin + int(i % Columns) * (Cell + Margin);
         const QImage &picture = pictures[i].decoded;
         painter.drawImage(left, top, picture);
-        const QPainterPath label = Lettering::path(Lettering::Face::Sans, 14,
-                                                   nameOf(*pictures[i].row));
+        const QPainterPath label = Lettering::path(Lettering::Face::Sans, 14, nameOf(*pictures[i].row));
         painter.fillPath(label.translated(left, top + picture.height() + 16), Qt::white);
         if (i % Columns == Columns - 1 || i + 1 == pictures.size())
             top += rowHeights[i / Columns] + Margin;

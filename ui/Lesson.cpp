@@ -10,7 +10,7 @@ namespace {
 // While the splash or About is up, the main window takes no input. The window
 // system holds back mouse and keys; a screen reader's "press" action reaches
 // a button or menu item directly, so nothing it asks for runs then.
-template <typename Action>
+template<typename Action>
 auto unlessModal(Action action)
 {
     return [action](auto... arguments) {

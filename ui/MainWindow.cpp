@@ -28,13 +28,13 @@ struct PageButton {
 // sits a pixel lower, as drawn.
 constexpr PageButton PageButtons[] = {
     {"introButton", "Intro", {120, 8, 57, 35}, PageId::Intro},
-    {"stepButton1", "1", {184, 8, 35, 35}, PageId::Step1},
-    {"stepButton2", "2", {224, 8, 35, 35}, PageId::Step2},
-    {"stepButton3", "3", {264, 8, 35, 35}, PageId::Step3},
-    {"stepButton4", "4", {304, 8, 35, 35}, PageId::Step4},
-    {"stepButton5", "5", {344, 9, 35, 35}, PageId::Step5},
-    {"stepButton6", "6", {384, 8, 35, 35}, PageId::Step6},
-    {"stepButton7", "7", {424, 8, 35, 35}, PageId::Step7},
+    {"stepButton1", "1",     {184, 8, 35, 35}, PageId::Step1},
+    {"stepButton2", "2",     {224, 8, 35, 35}, PageId::Step2},
+    {"stepButton3", "3",     {264, 8, 35, 35}, PageId::Step3},
+    {"stepButton4", "4",     {304, 8, 35, 35}, PageId::Step4},
+    {"stepButton5", "5",     {344, 9, 35, 35}, PageId::Step5},
+    {"stepButton6", "6",     {384, 8, 35, 35}, PageId::Step6},
+    {"stepButton7", "7",     {424, 8, 35, 35}, PageId::Step7},
 };
 
 void fillBackground(QWidget *widget, const QColor &colour)
@@ -53,9 +53,9 @@ QPixmap decoded(PictureId id)
 } // namespace
 
 MainWindow::MainWindow()
-    : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
-                               | Qt::MSWindowsFixedSizeDialogHint)
+    : QMainWindow(nullptr,
+                  Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                      | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , m_client(new QWidget(this))
 {
     setObjectName(QStringLiteral("mainWindow"));

@@ -307,7 +307,12 @@ void tst_PictureFormats::jpegTables()
         at += 17 + symbols;
     }
     QCOMPARE(at, huffman.size());
-    const std::set<std::pair<int, int>> four = {{0, 0}, {0, 1}, {1, 0}, {1, 1}};
+    const std::set<std::pair<int, int>> four = {
+        {0, 0},
+        {0, 1},
+        {1, 0},
+        {1, 1}
+    };
     QCOMPARE(tables, four);
 }
 

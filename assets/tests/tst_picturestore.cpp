@@ -48,8 +48,8 @@ void tst_PictureStore::files_data()
     // marker, GIF's signature and version, an icon directory of one icon.
     const QHash<QString, QByteArray> starts = {
         {QStringLiteral("jpg"), QByteArray("\xff\xd8\xff")},
-        {QStringLiteral("gif"), QByteArray("GIF89a")},
-        {QStringLiteral("ico"), QByteArray("\0\0\1\0\1\0", 6)},
+        {                     QStringLiteral("gif"), QByteArray("GIF89a")                          },
+        { QStringLiteral("ico"),                   QByteArray("\0\0\1\0\1\0",                                             6)},
     };
     for (const PictureRow &row : PictureTable)
         QTest::newRow(row.file) << row.id << starts.value(QFileInfo(QLatin1String(row.file)).suffix());

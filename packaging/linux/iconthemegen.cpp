@@ -22,8 +22,7 @@ int main(int argc, char *argv[])
     }
     const QString outDir = QString::fromLocal8Bit(argv[1]);
     const QString name = QString::fromLocal8Bit(argv[2]);
-    const QImage icon = PictureStore::decode(PictureId::icoMain)
-                            .convertToFormat(QImage::Format_RGB32);
+    const QImage icon = PictureStore::decode(PictureId::icoMain).convertToFormat(QImage::Format_RGB32);
 
     for (int i = 3; i < argc; ++i) {
         bool ok = false;

@@ -34,11 +34,11 @@ void tst_PageCatalogue::text_data()
     QTest::newRow("Step3") << Step3 << QByteArray("Now CUT the selection from the gold oval.  Hey,")
                            << QByteArray("That is the first link of your chain. Sweet!") << 1;
     QTest::newRow("Step4 joins semi-transparent")
-            << Step4 << QByteArray("Using the opacity slider on the layers menu, make the oval semi-transparent. Now")
-            << QByteArray("ring back to 100% opacity when you're done.") << 1;
+        << Step4 << QByteArray("Using the opacity slider on the layers menu, make the oval semi-transparent. Now")
+        << QByteArray("ring back to 100% opacity when you're done.") << 1;
     QTest::newRow("Step5 ends with a thorn and a blank")
-            << Step5 << QByteArray("Use Eyecandy to apply an inner bevel to each link")
-            << QByteArray("as if one link goes through the other! :-\xDE ") << 1;
+        << Step5 << QByteArray("Use Eyecandy to apply an inner bevel to each link")
+        << QByteArray("as if one link goes through the other! :-\xDE ") << 1;
     QTest::newRow("Step6") << Step6 << QByteArray("Check this out! Duplicate the first link")
                            << QByteArray("Hey Quillo, are you paying attention?") << 1;
     QTest::newRow("Step7") << Step7 << QByteArray("This illustration shows the typical progression of chain making.")
@@ -47,7 +47,7 @@ void tst_PageCatalogue::text_data()
     // closes the text with no line break after it.
     QTest::newRow("Greetings") << Greetings << QByteArray("Greetings go out to Valdor, Ozzibal,")
                                << "only for bikes." + QByteArray(12, ' ')
-                                          + "\r\n\r\nTutorial No. 3 - words, pictures and code by Morvane of Zarnok, 1998"
+            + "\r\n\r\nTutorial No. 3 - words, pictures and code by Morvane of Zarnok, 1998"
                                << 3;
 }
 

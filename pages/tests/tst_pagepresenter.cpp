@@ -14,7 +14,10 @@ namespace {
 class RecordingMainView final : public MainView
 {
 public:
-    explicit RecordingMainView(QStringList &log) : m_log(log) {}
+    explicit RecordingMainView(QStringList &log)
+        : m_log(log)
+    {
+    }
 
     void setPicture(PictureId id) override
     {
@@ -40,7 +43,10 @@ private:
 class RecordingSplashView final : public SplashView
 {
 public:
-    explicit RecordingSplashView(QStringList &log) : m_log(log) {}
+    explicit RecordingSplashView(QStringList &log)
+        : m_log(log)
+    {
+    }
 
     void setTimerEnabled(bool enabled) override
     {
@@ -86,21 +92,25 @@ void tst_PagePresenter::procedure_data()
 
     QTest::newRow("start") << Procedure(&PagePresenter::start) << QStringList{"showModal", cyan};
     QTest::newRow("Intro") << show(PageId::Intro) << QStringList{cyan, introPicture, "setText(378 chars)"};
-    QTest::newRow("Step1") << show(PageId::Step1) << QStringList{cyan, "setPicture(picStep1.jpg)", "setText(187 chars)"};
-    QTest::newRow("Step2") << show(PageId::Step2) << QStringList{cyan, "setPicture(picStep2.jpg)", "setText(103 chars)"};
-    QTest::newRow("Step3 keeps the colour") << show(PageId::Step3)
-                                            << QStringList{"setPicture(picStep3.jpg)", "setText(119 chars)"};
-    QTest::newRow("Step4") << show(PageId::Step4) << QStringList{cyan, "setPicture(picStep4.jpg)", "setText(394 chars)"};
-    QTest::newRow("Step5") << show(PageId::Step5) << QStringList{cyan, "setPicture(picStep5.jpg)", "setText(389 chars)"};
-    QTest::newRow("Step6") << show(PageId::Step6) << QStringList{cyan, "setPicture(picStep6.jpg)", "setText(231 chars)"};
-    QTest::newRow("Step7") << show(PageId::Step7) << QStringList{cyan, "setPicture(picStep7.jpg)", "setText(878 chars)"};
+    QTest::newRow("Step1") << show(PageId::Step1)
+                           << QStringList{cyan, "setPicture(picStep1.jpg)", "setText(187 chars)"};
+    QTest::newRow("Step2") << show(PageId::Step2)
+                           << QStringList{cyan, "setPicture(picStep2.jpg)", "setText(103 chars)"};
+    QTest::newRow("Step3 keeps the colour")
+        << show(PageId::Step3) << QStringList{"setPicture(picStep3.jpg)", "setText(119 chars)"};
+    QTest::newRow("Step4") << show(PageId::Step4)
+                           << QStringList{cyan, "setPicture(picStep4.jpg)", "setText(394 chars)"};
+    QTest::newRow("Step5") << show(PageId::Step5)
+                           << QStringList{cyan, "setPicture(picStep5.jpg)", "setText(389 chars)"};
+    QTest::newRow("Step6") << show(PageId::Step6)
+                           << QStringList{cyan, "setPicture(picStep6.jpg)", "setText(231 chars)"};
+    QTest::newRow("Step7") << show(PageId::Step7)
+                           << QStringList{cyan, "setPicture(picStep7.jpg)", "setText(878 chars)"};
     QTest::newRow("Greetings") << Procedure(&PagePresenter::showGreetings) << greetings;
-    QTest::newRow("Greetings then Step3 stays yellow")
-            << Procedure([](PagePresenter &presenter) {
-                   presenter.showGreetings();
-                   presenter.showPage(PageId::Step3);
-               })
-            << greetings + QStringList{"setPicture(picStep3.jpg)", "setText(119 chars)"};
+    QTest::newRow("Greetings then Step3 stays yellow") << Procedure([](PagePresenter &presenter) {
+        presenter.showGreetings();
+        presenter.showPage(PageId::Step3);
+    }) << greetings + QStringList{"setPicture(picStep3.jpg)", "setText(119 chars)"};
     // The box is blank while the about window is up; picture and colour stay.
     QTest::newRow("About") << Procedure(&PagePresenter::showAbout)
                            << QStringList{"setText(\" \")", "setTimerEnabled(false)", "showModal"};

@@ -86,9 +86,10 @@ void tst_Startup::splashThenMainWindow()
     for (const LogLine &line : lines)
         messages << line.message;
     // The main window is built while the card is up, after it has painted.
-    QCOMPARE(messages, QStringList({QStringLiteral("start-up"), QStringLiteral("splash card created"),
-                                    QStringLiteral("main window built"), QStringLiteral("splash card closed"),
-                                    QStringLiteral("main window shown")}));
+    QCOMPARE(messages,
+             QStringList({QStringLiteral("start-up"), QStringLiteral("splash card created"),
+                          QStringLiteral("main window built"), QStringLiteral("splash card closed"),
+                          QStringLiteral("main window shown")}));
     const qint64 splashUp = lines[3].ms - lines[1].ms;
     QVERIFY2(splashUp >= 5000 && splashUp <= 5100, qPrintable(QString::number(splashUp)));
 }

@@ -53,8 +53,8 @@ int main(int argc, char *argv[])
             GetWindowRect(window, &rect);
             GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
             const RECT &work = monitor.rcWork;
-            std::printf("%ld %ld %ld %ld %ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom,
-                        work.left, work.top, work.right, work.bottom);
+            std::printf("%ld %ld %ld %ld %ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom, work.left,
+                        work.top, work.right, work.bottom);
             return 0;
         }
         Sleep(100);

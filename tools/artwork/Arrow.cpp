@@ -36,8 +36,8 @@ void drawPointer(QPainter &painter, QPointF tail, QPointF tip, qreal width)
     painter.restore();
 }
 
-void drawHead(QPainter &painter, QPointF base, QPointF direction, qreal length, qreal halfWidth,
-              QColor light, QColor dark)
+void drawHead(QPainter &painter, QPointF base, QPointF direction, qreal length, qreal halfWidth, QColor light,
+              QColor dark)
 {
     const QPointF normal(-direction.y(), direction.x());
     const QPointF tip = base + direction * length;

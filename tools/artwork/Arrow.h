@@ -17,8 +17,8 @@ void drawPointer(QPainter &painter, QPointF tail, QPointF tip, qreal width);
 // An arrow head alone, an ornament of the intro's corners: pointing along
 // `direction` (unit vector) from its base at `base`, its half facing the top
 // left lit in `light`, the other in `dark`.
-void drawHead(QPainter &painter, QPointF base, QPointF direction, qreal length, qreal halfWidth,
-              QColor light, QColor dark);
+void drawHead(QPainter &painter, QPointF base, QPointF direction, qreal length, qreal halfWidth, QColor light,
+              QColor dark);
 
 } // namespace Arrow
 

@@ -23,8 +23,7 @@ constexpr int Supersample = 4;
 // outline, flattened finely, up to `reach`; farther points get `reach`. Exact
 // distances to the outline keep the bevel free of the stair steps a distance
 // transform of the pixel grid would leave in the shading.
-std::vector<float> distanceToOutline(const QPainterPath &devicePath, const QRect &box,
-                                     const QImage &mask, float reach)
+std::vector<float> distanceToOutline(const QPainterPath &devicePath, const QRect &box, const QImage &mask, float reach)
 {
     const int S = Supersample;
     const int w = mask.width();
@@ -93,13 +92,12 @@ struct RampColour {
 // The ramp sampled at 256 points.
 std::array<RampColour, 256> sampleRamp(const QGradientStops &stops)
 {
-    std::array<RampColour, 256> table {};
+    std::array<RampColour, 256> table{};
     if (stops.isEmpty())
         return table;
     for (int i = 0; i < 256; ++i) {
         const qreal t = i / 255.0;
-        auto hi = std::find_if(stops.begin(), stops.end(),
-                               [t](const QGradientStop &s) { return s.first >= t; });
+        auto hi = std::find_if(stops.begin(), stops.end(), [t](const QGradientStop &s) { return s.first >= t; });
         QColor c;
         if (hi == stops.begin()) {
             c = hi->second;
@@ -121,8 +119,7 @@ std::array<RampColour, 256> sampleRamp(const QGradientStops &stops)
 // The shape's coverage on the fine grid, 0 to 255.
 QImage coverage(const QPainterPath &devicePath, const QRect &box)
 {
-    QImage mask(box.width() * Supersample, box.height() * Supersample,
-                QImage::Format_ARGB32_Premultiplied);
+    QImage mask(box.width() * Supersample, box.height() * Supersample, QImage::Format_ARGB32_Premultiplied);
     mask.fill(Qt::transparent);
     QPainter p(&mask);
     p.setRenderHint(QPainter::Antialiasing);
@@ -135,8 +132,8 @@ QImage coverage(const QPainterPath &devicePath, const QRect &box)
 // Renders the bevelled shape, given in device pixels, into an image covering
 // box: a height field rises from the outline with the profile, its normals
 // reflect a light from the top left into the ramp.
-QImage renderBevel(const QPainterPath &devicePath, const QRect &box, const QGradientStops &stops,
-                   qreal bevel, Profile profile)
+QImage renderBevel(const QPainterPath &devicePath, const QRect &box, const QGradientStops &stops, qreal bevel,
+                   Profile profile)
 {
     const int S = Supersample;
     const QImage mask = coverage(devicePath, box);
@@ -207,8 +204,8 @@ QImage renderBevel(const QPainterPath &devicePath, const QRect &box, const QGrad
                 }
             }
             const float n = float(S * S);
-            line[ox] = qRgba(int(std::lround(r / n)), int(std::lround(g / n)),
-                             int(std::lround(b / n)), int(std::lround(a / n * 255)));
+            line[ox] = qRgba(int(std::lround(r / n)), int(std::lround(g / n)), int(std::lround(b / n)),
+                             int(std::lround(a / n * 255)));
         }
     }
     return out;
@@ -216,8 +213,7 @@ QImage renderBevel(const QPainterPath &devicePath, const QRect &box, const QGrad
 
 } // namespace
 
-void draw(QPainter &painter, const QPainterPath &shape, const QGradientStops &stops,
-          qreal bevel, Profile profile)
+void draw(QPainter &painter, const QPainterPath &shape, const QGradientStops &stops, qreal bevel, Profile profile)
 {
     const QTransform toDevice = painter.worldTransform();
     const QPainterPath devicePath = toDevice.map(shape);
@@ -233,8 +229,7 @@ void draw(QPainter &painter, const QPainterPath &shape, const QGradientStops &st
     painter.restore();
 }
 
-void draw(QPainter &painter, const QPainterPath &shape, Metal::Finish finish, qreal bevel,
-          Profile profile)
+void draw(QPainter &painter, const QPainterPath &shape, Metal::Finish finish, qreal bevel, Profile profile)
 {
     draw(painter, shape, Metal::ramp(finish), bevel, profile);
 }

@@ -16,7 +16,7 @@ namespace Bevel {
 
 // How a bevel's cross-section rises from the shape's edge.
 enum class Profile {
-    Round,   // a quarter circle: a ring twice as thick as the bevel reads as round wire
+    Round, // a quarter circle: a ring twice as thick as the bevel reads as round wire
     Chamfer, // a flat 45-degree facet: a diamond becomes a four-sided pyramid
 };
 

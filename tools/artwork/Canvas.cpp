@@ -21,8 +21,7 @@ void drawCheckerboard(QPainter &painter, const QRectF &area, qreal cell)
     const QColor blue = QColor::fromRgb(checkerBlue);
     for (int row = 0; row < rows; ++row) {
         for (int column = (row + 1) % 2; column < columns; column += 2)
-            painter.fillRect(QRectF(area.left() + column * cell, area.top() + row * cell, cell, cell),
-                             blue);
+            painter.fillRect(QRectF(area.left() + column * cell, area.top() + row * cell, cell, cell), blue);
     }
     painter.restore();
 }

@@ -61,8 +61,8 @@ QPointF crossing(const QRectF &first, const QRectF &second, qreal thickness)
 // the first, both centred on x = 0. Both are drawn already, the second on
 // top; this brings the first to the front on the left and cuts a dark gap
 // into whichever link lies behind, next to the one in front.
-void weave(QPainter &painter, const QRectF &first, const QRectF &second, qreal thickness,
-           Metal::Finish finish, bool shaded)
+void weave(QPainter &painter, const QRectF &first, const QRectF &second, qreal thickness, Metal::Finish finish,
+           bool shaded)
 {
     const QPainterPath ring1 = Outline::ovalRing(first, thickness);
     const QPainterPath ring2 = Outline::ovalRing(second, thickness);
@@ -82,21 +82,24 @@ void weave(QPainter &painter, const QRectF &first, const QRectF &second, qreal t
 
     // Where `front` passes over `behind`, on the given side: the gap cut into
     // `behind` and, shaded, the shadow `front` throws on it.
-    const auto overlap = [&](const QPainterPath &front, const QPainterPath &behind,
-                             const QRectF &side, QPointF at) {
-        Layer::paint(painter, {{behind}, {rectPath(side)}}, {front},
-                     [&](QPainter &p) { p.strokePath(front, gapPen); });
+    const auto overlap = [&](const QPainterPath &front, const QPainterPath &behind, const QRectF &side, QPointF at) {
+        Layer::paint(painter, {{behind}, {rectPath(side)}}, {front}, [&](QPainter &p) { p.strokePath(front, gapPen); });
         if (shaded) {
-            Layer::paint(painter, {{behind}, Layer::softSpot(at, spread)}, {front},
-                         [&](QPainter &p) { Shadow::spray(p, front, shadowReach, 1.0, tint); },
-                         QPainter::CompositionMode_Multiply);
+            Layer::paint(
+                painter, {{behind}, Layer::softSpot(at, spread)}, {front},
+                [&](QPainter &p) { Shadow::spray(p, front, shadowReach, 1.0, tint); },
+                QPainter::CompositionMode_Multiply);
         }
     };
 
     // Left crossing: the first link in front of the second.
     overlap(ring1, ring2, left, leftCrossing);
-    Layer::paint(painter, {{rectPath(left)}, {ring2, 1.5}}, {},
-                 [&](QPainter &p) { ChainPiece::drawOvalLink(p, first, thickness, finish); });
+    Layer::paint(painter,
+                 {
+                     {rectPath(left)},
+                     { ring2,           1.5}
+    },
+                 {}, [&](QPainter &p) { ChainPiece::drawOvalLink(p, first, thickness, finish); });
     // Right crossing: the second link is in front already.
     overlap(ring2, ring1, right, rightCrossing);
 }
@@ -156,20 +159,20 @@ void draw(QPainter &painter, const QLineF &axis, int links, const Style &style)
                 const QPainterPath upper = Outline::ovalRing(layout.links[i], style.thickness);
                 const QPainterPath lower = Outline::ovalRing(layout.links[i + 1], style.thickness);
                 const QColor tint = Metal::shadowTint(Metal::Finish::Gold);
-                Layer::paint(painter, {{Outline::diamond(layout.diamonds[i])}}, {upper, lower},
-                             [&](QPainter &p) {
-                                 Shadow::spray(p, upper, style.thickness * 0.7, 0.7, tint);
-                                 Shadow::spray(p, lower, style.thickness * 0.7, 0.7, tint);
-                             },
-                             QPainter::CompositionMode_Multiply);
+                Layer::paint(
+                    painter, {{Outline::diamond(layout.diamonds[i])}}, {upper, lower},
+                    [&](QPainter &p) {
+                        Shadow::spray(p, upper, style.thickness * 0.7, 0.7, tint);
+                        Shadow::spray(p, lower, style.thickness * 0.7, 0.7, tint);
+                    },
+                    QPainter::CompositionMode_Multiply);
             }
         }
     } else {
         for (const QRectF &l : layout.links)
             ChainPiece::drawOvalLink(painter, l, style.thickness, style.finish);
         for (qsizetype i = 0; i + 1 < layout.links.size(); ++i)
-            weave(painter, layout.links[i], layout.links[i + 1], style.thickness, style.finish,
-                  style.shaded);
+            weave(painter, layout.links[i], layout.links[i + 1], style.thickness, style.finish, style.shaded);
     }
     painter.restore();
 }
@@ -192,8 +195,8 @@ QList<QPointF> joints(const QLineF &axis, int links, const Style &style)
     return points;
 }
 
-void drawInterlocked(QPainter &painter, const QRectF &first, const QRectF &second,
-                     qreal thickness, Metal::Finish finish, bool shaded)
+void drawInterlocked(QPainter &painter, const QRectF &first, const QRectF &second, qreal thickness,
+                     Metal::Finish finish, bool shaded)
 {
     const QLineF line(first.center(), second.center());
     const QTransform frame = chainFrame(line);

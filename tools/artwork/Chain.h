@@ -15,11 +15,11 @@ class QPainter;
 namespace Chain {
 
 struct Style {
-    QSizeF link {46, 76};  // one oval link: width across the chain, length along it
-    qreal thickness = 9;   // of the link's wire
+    QSizeF link{46, 76}; // one oval link: width across the chain, length along it
+    qreal thickness = 9; // of the link's wire
     Metal::Finish finish = Metal::Finish::Gold;
     bool diamonds = false; // links kept apart by gold diamonds instead of interlocking
-    bool shaded = false;   // airbrushed shadows where the links meet
+    bool shaded = false; // airbrushed shadows where the links meet
 };
 
 // A chain of `links` oval links face on, along axis: axis.p1() is the outer
@@ -39,8 +39,8 @@ QList<QPointF> joints(const QLineF &axis, int links, const Style &style);
 // passes in front: with `second` hanging below `first`, first passes in front
 // at the crossing on the left, second at the one on the right. `shaded` adds
 // airbrushed shadows at both crossings.
-void drawInterlocked(QPainter &painter, const QRectF &first, const QRectF &second,
-                     qreal thickness, Metal::Finish finish, bool shaded);
+void drawInterlocked(QPainter &painter, const QRectF &first, const QRectF &second, qreal thickness,
+                     Metal::Finish finish, bool shaded);
 
 } // namespace Chain
 

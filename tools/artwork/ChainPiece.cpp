@@ -14,15 +14,14 @@ void drawOvalLink(QPainter &painter, const QRectF &outer, qreal thickness, Metal
 
 void drawBarLink(QPainter &painter, const QRectF &bounds, Metal::Finish finish)
 {
-    Bevel::draw(painter, Outline::stadium(bounds), finish,
-                std::min(bounds.width(), bounds.height()) / 2);
+    Bevel::draw(painter, Outline::stadium(bounds), finish, std::min(bounds.width(), bounds.height()) / 2);
 }
 
 void drawDiamond(QPainter &painter, const QRectF &bounds, Metal::Finish finish)
 {
     // Facets round a flat table, as a cut stone.
-    Bevel::draw(painter, Outline::diamond(bounds), finish,
-                std::min(bounds.width(), bounds.height()) * 0.3, Bevel::Profile::Chamfer);
+    Bevel::draw(painter, Outline::diamond(bounds), finish, std::min(bounds.width(), bounds.height()) * 0.3,
+                Bevel::Profile::Chamfer);
 }
 
 } // namespace ChainPiece

@@ -12,8 +12,7 @@ class QPainter;
 namespace ChainPiece {
 
 // An oval link seen face on: a round wire ring of the given thickness.
-void drawOvalLink(QPainter &painter, const QRectF &outer, qreal thickness,
-                  Metal::Finish finish = Metal::Finish::Gold);
+void drawOvalLink(QPainter &painter, const QRectF &outer, qreal thickness, Metal::Finish finish = Metal::Finish::Gold);
 // A link seen edge on: a bevelled bar with round ends.
 void drawBarLink(QPainter &painter, const QRectF &bounds, Metal::Finish finish = Metal::Finish::Gold);
 // A faceted diamond, the spacer of a jewelled chain.

@@ -28,7 +28,7 @@ QImage maskImage(const QPainter &painter, QSize size, const Mask &mask);
 // Paints `draw` on a layer of its own, keeps only what lies inside every
 // `keep` mask and outside every `cut` path, and lays the layer on the picture
 // in the given mode.
-template <typename Draw>
+template<typename Draw>
 void paint(QPainter &painter, const QList<Mask> &keep, const QList<QPainterPath> &cut, Draw draw,
            QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver)
 {

@@ -10,11 +10,11 @@
 namespace Lettering {
 
 enum class Face {
-    Serif,       // Nimbus Roman Bold
+    Serif, // Nimbus Roman Bold
     SerifItalic, // Nimbus Roman Bold Italic
-    Sans,        // Nimbus Sans Bold
-    Title,       // C059 Bold
-    Script,      // Z003 Medium Italic
+    Sans, // Nimbus Sans Bold
+    Title, // C059 Bold
+    Script, // Z003 Medium Italic
 };
 
 // The text's outline with its baseline at y = 0, starting at x = 0.

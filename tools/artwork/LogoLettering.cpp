@@ -15,8 +15,8 @@ void draw(QPainter &painter, QPointF centre, qreal wordSize)
     const bool small = wordSize < 30;
     const qreal goldSize = wordSize * (small ? 0.5 : 0.36);
     QPainterPath word = Lettering::path(Face::Title, wordSize, QStringLiteral("Zarnok"));
-    QPainterPath gold = Lettering::trackedPath(Face::Sans, goldSize, QStringLiteral("GRAPHICS"),
-                                               goldSize * (small ? 0.12 : 0.22));
+    QPainterPath gold =
+        Lettering::trackedPath(Face::Sans, goldSize, QStringLiteral("GRAPHICS"), goldSize * (small ? 0.12 : 0.22));
     const qreal gap = wordSize * (small ? 0.1 : 0.16);
     const QRectF wordBox = word.boundingRect();
     const QRectF goldBox = gold.boundingRect();
@@ -46,12 +46,10 @@ void draw(QPainter &painter, QPointF centre, qreal wordSize)
         painter.setBrush(QColor(0, 0, 0, 170));
         painter.drawPath(word.translated(wordSize * 0.05, wordSize * 0.05));
         painter.drawPath(gold.translated(goldSize * 0.07, goldSize * 0.07));
-        painter.setPen(QPen(QColor(30, 50, 110), wordSize * 0.09, Qt::SolidLine, Qt::RoundCap,
-                            Qt::RoundJoin));
+        painter.setPen(QPen(QColor(30, 50, 110), wordSize * 0.09, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(word);
-        painter.setPen(QPen(QColor(70, 38, 0), goldSize * 0.12, Qt::SolidLine, Qt::RoundCap,
-                            Qt::RoundJoin));
+        painter.setPen(QPen(QColor(70, 38, 0), goldSize * 0.12, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.drawPath(gold);
     } else {
         painter.setPen(Qt::NoPen);

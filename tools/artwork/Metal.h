@@ -9,7 +9,7 @@
 namespace Metal {
 
 enum class Finish {
-    Gold,  // pale highlight through gold to deep amber
+    Gold, // pale highlight through gold to deep amber
     Steel, // the same ramp with zero saturation
 };
 

@@ -8,8 +8,8 @@
 namespace Outline {
 
 QPainterPath ovalRing(const QRectF &outer, qreal thickness); // ellipse minus the ellipse `thickness` inside it
-QPainterPath stadium(const QRectF &bounds);                  // a bar round at both ends of its long side
-QPainterPath diamond(const QRectF &bounds);                  // corners at the middles of the sides
+QPainterPath stadium(const QRectF &bounds); // a bar round at both ends of its long side
+QPainterPath diamond(const QRectF &bounds); // corners at the middles of the sides
 
 } // namespace Outline
 

@@ -11,7 +11,7 @@ namespace Plate {
 
 struct Colours {
     QColor rim;
-    QColor light;  // top and left bevel
+    QColor light; // top and left bevel
     QColor shadow; // bottom and right bevel
     QColor faceTop;
     QColor faceBottom;

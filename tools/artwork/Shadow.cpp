@@ -13,22 +13,21 @@
 
 namespace Shadow {
 
-void cast(QPainter &painter, const QPainterPath &caster, const QPainterPath &onto, qreal reach,
-          qreal strength, const QColor &tint)
+void cast(QPainter &painter, const QPainterPath &caster, const QPainterPath &onto, qreal reach, qreal strength,
+          const QColor &tint)
 {
-    Layer::paint(painter, {{onto}}, {caster},
-                 [&](QPainter &p) { spray(p, caster, reach, strength, tint); },
-                 QPainter::CompositionMode_Multiply);
+    Layer::paint(
+        painter, {{onto}}, {caster}, [&](QPainter &p) { spray(p, caster, reach, strength, tint); },
+        QPainter::CompositionMode_Multiply);
 }
 
-void spray(QPainter &painter, const QPainterPath &caster, qreal reach, qreal strength,
-           const QColor &tint)
+void spray(QPainter &painter, const QPainterPath &caster, qreal reach, qreal strength, const QColor &tint)
 {
     const QTransform toDevice = painter.worldTransform();
     const qreal scale = std::sqrt(std::abs(toDevice.determinant()));
     const int radius = std::max(1, int(std::lround(reach * scale / 2)));
-    const QRect box = toDevice.map(caster).boundingRect().toAlignedRect().adjusted(
-        -3 * radius, -3 * radius, 3 * radius, 3 * radius);
+    const QRect box =
+        toDevice.map(caster).boundingRect().toAlignedRect().adjusted(-3 * radius, -3 * radius, 3 * radius, 3 * radius);
     if (box.isEmpty())
         return;
 

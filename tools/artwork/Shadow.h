@@ -14,14 +14,13 @@ namespace Shadow {
 
 // The shadow that caster throws on the shape `onto` just behind it: only
 // `onto` is darkened, nothing inside caster itself.
-void cast(QPainter &painter, const QPainterPath &caster, const QPainterPath &onto, qreal reach,
-          qreal strength, const QColor &tint);
+void cast(QPainter &painter, const QPainterPath &caster, const QPainterPath &onto, qreal reach, qreal strength,
+          const QColor &tint);
 
 // Paints caster's shadow alone, its shape blurred like an airbrush's spray,
 // to be laid on the picture by multiplying: for layers (Layer.h) that mask
 // it otherwise than cast() does.
-void spray(QPainter &painter, const QPainterPath &caster, qreal reach, qreal strength,
-           const QColor &tint);
+void spray(QPainter &painter, const QPainterPath &caster, qreal reach, qreal strength, const QColor &tint);
 
 } // namespace Shadow
 

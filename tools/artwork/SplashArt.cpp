@@ -29,8 +29,7 @@ constexpr qreal Pi = std::numbers::pi;
 
 // Draws a chain on a layer of its own the size of `area` only: the chain's
 // weaving works on layers as large as the device it paints on.
-void chainIn(QPainter &painter, const QRect &area, const QLineF &axis, int links,
-             const Chain::Style &style)
+void chainIn(QPainter &painter, const QRect &area, const QLineF &axis, int links, const Chain::Style &style)
 {
     QImage layer(area.size(), QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
@@ -108,8 +107,12 @@ void logoPanel(QPainter &painter)
     painter.drawRoundedRect(inner.adjusted(-1, -1, 1, 1), 6, 6);
 
     const QGradientStops silverBlue = {
-        {0.00, QColor(16, 22, 44)},    {0.20, QColor(48, 62, 104)},  {0.40, QColor(104, 124, 170)},
-        {0.58, QColor(156, 176, 214)}, {0.75, QColor(204, 218, 242)}, {1.00, QColor(250, 252, 255)},
+        {0.00, QColor(16,  22,  44) },
+        {0.20, QColor(48,  62,  104)},
+        {0.40, QColor(104, 124, 170)},
+        {0.58, QColor(156, 176, 214)},
+        {0.75, QColor(204, 218, 242)},
+        {1.00, QColor(250, 252, 255)},
     };
     QPainterPath ring;
     ring.addRoundedRect(outer, 11, 11);
@@ -118,8 +121,7 @@ void logoPanel(QPainter &painter)
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(outer, 11, 11);
     Bevel::draw(painter, ring, silverBlue, 3);
-    for (QPointF at : {QPointF(outer.left() + 3, outer.center().y()),
-                       QPointF(outer.right() - 3, outer.center().y())})
+    for (QPointF at : {QPointF(outer.left() + 3, outer.center().y()), QPointF(outer.right() - 3, outer.center().y())})
         Gem::draw(painter, at, 4.2, QColor(52, 104, 226));
 
     LogoLettering::draw(painter, inner.center() + QPointF(0, 0.5), 37);
@@ -135,8 +137,12 @@ void medallion(QPainter &painter)
     chainIn(painter, QRect(174, 98, 122, 44), QLineF(287, 108, 182, 132), 12, style);
 
     const QGradientStops medallionRed = {
-        {0.00, QColor(40, 0, 0)},     {0.25, QColor(110, 4, 6)},    {0.45, QColor(176, 16, 16)},
-        {0.65, QColor(222, 44, 36)},  {0.85, QColor(250, 120, 100)}, {1.00, QColor(255, 214, 200)},
+        {0.00, QColor(40,  0,   0)  },
+        {0.25, QColor(110, 4,   6)  },
+        {0.45, QColor(176, 16,  16) },
+        {0.65, QColor(222, 44,  36) },
+        {0.85, QColor(250, 120, 100)},
+        {1.00, QColor(255, 214, 200)},
     };
     const QRectF outer(111, 96, 78, 92);
     painter.setPen(QPen(Qt::black, 3));
@@ -148,8 +154,11 @@ void medallion(QPainter &painter)
     Bevel::draw(painter, Outline::ovalRing(outer, 7.5), Metal::Finish::Gold, 3.75);
 
     const QGradientStops numeralRed = {
-        {0.00, QColor(30, 0, 0)},    {0.35, QColor(86, 0, 4)},    {0.60, QColor(128, 6, 10)},
-        {0.85, QColor(176, 40, 36)}, {1.00, QColor(236, 140, 120)},
+        {0.00, QColor(30,  0,   0)  },
+        {0.35, QColor(86,  0,   4)  },
+        {0.60, QColor(128, 6,   10) },
+        {0.85, QColor(176, 40,  36) },
+        {1.00, QColor(236, 140, 120)},
     };
     QPainterPath three = Lettering::path(Face::Title, 84, QStringLiteral("3"));
     three = Lettering::centredAt(three, outer.center() + QPointF(0, 1));
@@ -199,8 +208,12 @@ void sparkle(QPainter &painter, QPointF at, qreal size)
 void title(QPainter &painter)
 {
     const QGradientStops crimson = {
-        {0.00, QColor(44, 0, 8)},     {0.22, QColor(110, 0, 20)},   {0.45, QColor(184, 10, 40)},
-        {0.65, QColor(226, 36, 64)},  {0.85, QColor(252, 120, 136)}, {1.00, QColor(255, 226, 226)},
+        {0.00, QColor(44,  0,   8)  },
+        {0.22, QColor(110, 0,   20) },
+        {0.45, QColor(184, 10,  40) },
+        {0.65, QColor(226, 36,  64) },
+        {0.85, QColor(252, 120, 136)},
+        {1.00, QColor(255, 226, 226)},
     };
     QPainterPath words;
     QPainterPath chain = Lettering::path(Face::Title, 50, QStringLiteral("CHAIN"));
@@ -245,11 +258,10 @@ void banner(QPainter &painter)
     const QRectF sheet(40, 280, 220, 48);
     QPainterPath shape;
     shape.moveTo(sheet.topLeft());
-    shape.cubicTo(sheet.left() + 70, sheet.top() - 5, sheet.right() - 70, sheet.top() + 5,
-                  sheet.right(), sheet.top());
+    shape.cubicTo(sheet.left() + 70, sheet.top() - 5, sheet.right() - 70, sheet.top() + 5, sheet.right(), sheet.top());
     shape.lineTo(sheet.bottomRight());
-    shape.cubicTo(sheet.right() - 70, sheet.bottom() + 5, sheet.left() + 70, sheet.bottom() - 5,
-                  sheet.left(), sheet.bottom());
+    shape.cubicTo(sheet.right() - 70, sheet.bottom() + 5, sheet.left() + 70, sheet.bottom() - 5, sheet.left(),
+                  sheet.bottom());
     shape.closeSubpath();
 
     painter.save();
@@ -304,8 +316,11 @@ void banner(QPainter &painter)
 void signature(QPainter &painter)
 {
     const QGradientStops scriptRed = {
-        {0.00, QColor(60, 0, 0)},    {0.30, QColor(150, 0, 6)},     {0.55, QColor(214, 20, 20)},
-        {0.75, QColor(248, 70, 56)}, {1.00, QColor(255, 200, 180)},
+        {0.00, QColor(60,  0,   0)  },
+        {0.30, QColor(150, 0,   6)  },
+        {0.55, QColor(214, 20,  20) },
+        {0.75, QColor(248, 70,  56) },
+        {1.00, QColor(255, 200, 180)},
     };
     QPainterPath name = Lettering::path(Face::Script, 46, QStringLiteral("Morvane"));
     // The script's hairlines are too fine for a bevel: thicken every stroke.

@@ -115,8 +115,7 @@ void drawStep5(QPainter &painter)
 
 void drawStep6(QPainter &painter)
 {
-    Chain::drawInterlocked(painter, QRectF(95, 14, 110, 156), QRectF(95, 128, 110, 156), 17,
-                           Metal::Finish::Gold, true);
+    Chain::drawInterlocked(painter, QRectF(95, 14, 110, 156), QRectF(95, 128, 110, 156), 17, Metal::Finish::Gold, true);
 }
 
 void drawStep7(QPainter &painter)

@@ -145,9 +145,9 @@ void drawMainIcon(QPainter &painter)
 
 void drawAuthorIcon(QPainter &painter)
 {
-    Plate::draw(painter, QRect(0, 0, 80, 31), 1, 2,
-                {QColor(150, 195, 255), QColor(105, 150, 240), QColor(18, 36, 110),
-                 QColor(70, 112, 218), QColor(38, 72, 176)});
+    Plate::draw(
+        painter, QRect(0, 0, 80, 31), 1, 2,
+        {QColor(150, 195, 255), QColor(105, 150, 240), QColor(18, 36, 110), QColor(70, 112, 218), QColor(38, 72, 176)});
     QPainterPath name = Lettering::path(Face::Script, 23, QStringLiteral("Morvane"));
     name = Lettering::centredAt(name, QPointF(40, 15.5));
     const QRectF box = name.boundingRect();
@@ -171,19 +171,27 @@ void drawAuthorIcon(QPainter &painter)
 void drawGroupLogo(QPainter &painter)
 {
     Plate::draw(painter, QRect(0, 0, 80, 31), 1, 2,
-                {QColor(70, 95, 170), QColor(52, 72, 150), QColor(2, 4, 28), QColor(22, 34, 100),
-                 QColor(8, 14, 58)});
+                {QColor(70, 95, 170), QColor(52, 72, 150), QColor(2, 4, 28), QColor(22, 34, 100), QColor(8, 14, 58)});
     LogoLettering::draw(painter, QPointF(40, 15.5), 17);
 }
 
 void drawIntro(QPainter &painter)
 {
-    const QGradientStops silver = {{0.0, QColor(26, 28, 34)},    {0.2, QColor(78, 82, 94)},
-                                   {0.4, QColor(138, 142, 156)}, {0.6, QColor(188, 192, 204)},
-                                   {0.8, QColor(226, 230, 240)}, {1.0, QColor(255, 255, 255)}};
-    const QGradientStops blueRod = {{0.0, QColor(6, 14, 50)},     {0.35, QColor(24, 60, 160)},
-                                    {0.6, QColor(60, 120, 230)},  {0.85, QColor(150, 200, 255)},
-                                    {1.0, QColor(235, 245, 255)}};
+    const QGradientStops silver = {
+        {0.0, QColor(26,  28,  34) },
+        {0.2, QColor(78,  82,  94) },
+        {0.4, QColor(138, 142, 156)},
+        {0.6, QColor(188, 192, 204)},
+        {0.8, QColor(226, 230, 240)},
+        {1.0, QColor(255, 255, 255)}
+    };
+    const QGradientStops blueRod = {
+        {0.0,  QColor(6,   14,  50) },
+        {0.35, QColor(24,  60,  160)},
+        {0.6,  QColor(60,  120, 230)},
+        {0.85, QColor(150, 200, 255)},
+        {1.0,  QColor(235, 245, 255)}
+    };
     const QColor blue(52, 104, 226);
     const QColor orange(255, 176, 56);
     const QColor deepOrange(206, 84, 0);
@@ -219,8 +227,7 @@ void drawIntro(QPainter &painter)
     for (const QTransform &t : quarters) {
         const QPointF tipBase = t.map(QPointF(13, 13));
         const QPointF out = t.map(QPointF(0, 0)) - tipBase;
-        Arrow::drawHead(painter, tipBase, out / std::hypot(out.x(), out.y()), 11, 6, orange,
-                        deepOrange);
+        Arrow::drawHead(painter, tipBase, out / std::hypot(out.x(), out.y()), 11, 6, orange, deepOrange);
         Gem::draw(painter, t.map(QPointF(38, 25)), 3.4, blue);
         Gem::draw(painter, t.map(QPointF(25, 38)), 3.4, blue);
         Gem::draw(painter, t.map(QPointF(27, 27)), 2.4, blue);

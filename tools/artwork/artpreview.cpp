@@ -16,7 +16,8 @@ int main(int argc, char *argv[])
     QDir().mkpath(dir);
 
     for (const PictureRow &row : PictureTable) {
-        const QString file = dir + u'/' + QFileInfo(QLatin1String(row.file)).completeBaseName() + QStringLiteral(".png");
+        const QString file =
+            dir + u'/' + QFileInfo(QLatin1String(row.file)).completeBaseName() + QStringLiteral(".png");
         if (!Artwork::draw(row.id).save(file)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
             return 1;

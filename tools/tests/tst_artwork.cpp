@@ -13,15 +13,14 @@ enum class Expect {
     Black,
     CheckerWhite,
     CheckerBlue,
-    Checker,      // either cell colour: the transparent layer shows
+    Checker, // either cell colour: the transparent layer shows
     OrangeYellow, // the solid fill of the oval and of the brush stroke
-    PaleYellow,   // the semi-transparent oval over the checkerboard
+    PaleYellow, // the semi-transparent oval over the checkerboard
 };
 
 bool near(QRgb pixel, QRgb wanted, int tolerance = 3)
 {
-    return qAbs(qRed(pixel) - qRed(wanted)) <= tolerance
-        && qAbs(qGreen(pixel) - qGreen(wanted)) <= tolerance
+    return qAbs(qRed(pixel) - qRed(wanted)) <= tolerance && qAbs(qGreen(pixel) - qGreen(wanted)) <= tolerance
         && qAbs(qBlue(pixel) - qBlue(wanted)) <= tolerance;
 }
 
@@ -31,17 +30,12 @@ constexpr QRgb blue = 0xc8d7f5;
 bool matches(QRgb pixel, Expect expect)
 {
     switch (expect) {
-    case Expect::Black:
-        return near(pixel, 0x000000, 0);
-    case Expect::CheckerWhite:
-        return near(pixel, white);
-    case Expect::CheckerBlue:
-        return near(pixel, blue);
-    case Expect::Checker:
-        return near(pixel, white) || near(pixel, blue);
+    case Expect::Black: return near(pixel, 0x000000, 0);
+    case Expect::CheckerWhite: return near(pixel, white);
+    case Expect::CheckerBlue: return near(pixel, blue);
+    case Expect::Checker: return near(pixel, white) || near(pixel, blue);
     case Expect::OrangeYellow:
-        return qRed(pixel) >= 240 && qGreen(pixel) >= 160 && qGreen(pixel) <= 215
-            && qBlue(pixel) <= 60;
+        return qRed(pixel) >= 240 && qGreen(pixel) >= 160 && qGreen(pixel) <= 215 && qBlue(pixel) <= 60;
     case Expect::PaleYellow:
         // Yellow mixed with the cell below it: lighter than the solid fill,
         // still clearly yellow.
@@ -86,13 +80,17 @@ void tst_Artwork::stepPixels_data()
     using enum Expect;
     const PictureId onBlack[] = {picStep5, picStep6, picStep7};
     const PictureId onLayer[] = {picStep1, picStep2, picStep3, picStep4};
-    const QPoint corners[] = {{0, 0}, {299, 0}, {0, 299}, {299, 299}};
+    const QPoint corners[] = {
+        {0,   0  },
+        {299, 0  },
+        {0,   299},
+        {299, 299}
+    };
     const Expect cornerCells[] = {CheckerWhite, CheckerBlue, CheckerBlue, CheckerWhite};
 
     for (PictureId id : onBlack) {
         for (const QPoint &c : corners)
-            QTest::addRow("step %d black at (%d,%d)", int(id) - int(picStep1) + 1, c.x(), c.y())
-                << id << c << Black;
+            QTest::addRow("step %d black at (%d,%d)", int(id) - int(picStep1) + 1, c.x(), c.y()) << id << c << Black;
     }
     for (PictureId id : onLayer) {
         const int step = int(id) - int(picStep1) + 1;
@@ -101,10 +99,10 @@ void tst_Artwork::stepPixels_data()
                 << id << corners[i] << cornerCells[i];
         // The same oval in the same place: on its ring, just outside it.
         QTest::addRow("step %d ring top", step) << id << QPoint(150, 36) << OrangeYellow;
-        QTest::addRow("step %d ring left", step) << id << QPoint(97, 118)
-                                                 << (id == picStep4 ? PaleYellow : OrangeYellow);
-        QTest::addRow("step %d ring right", step) << id << QPoint(203, 118)
-                                                  << (id == picStep4 ? PaleYellow : OrangeYellow);
+        QTest::addRow("step %d ring left", step)
+            << id << QPoint(97, 118) << (id == picStep4 ? PaleYellow : OrangeYellow);
+        QTest::addRow("step %d ring right", step)
+            << id << QPoint(203, 118) << (id == picStep4 ? PaleYellow : OrangeYellow);
         QTest::addRow("step %d outside above", step) << id << QPoint(150, 26) << Checker;
         QTest::addRow("step %d outside left", step) << id << QPoint(86, 118) << Checker;
         QTest::addRow("step %d outside right", step) << id << QPoint(214, 118) << Checker;

@@ -165,8 +165,7 @@ void tst_PictureGen::jpegMatchesSource()
         QVERIFY2(here < 10.0, qPrintable(QStringLiteral("MCU row at %1: %2").arg(top).arg(here)));
         for (const QPoint shift : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)}) {
             const double shifted = meanError(decoded, source, top, bottom, shift.x(), shift.y());
-            QVERIFY2(here <= shifted + 0.5,
-                     qPrintable(QStringLiteral("MCU row at %1 fits better shifted").arg(top)));
+            QVERIFY2(here <= shifted + 0.5, qPrintable(QStringLiteral("MCU row at %1 fits better shifted").arg(top)));
         }
     }
 

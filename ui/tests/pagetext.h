@@ -10,7 +10,8 @@
 inline QString expectedText(PageId page)
 {
     const std::string latin1 = PageCatalogue::text(PageCatalogue::page(page));
-    return QString::fromLatin1(latin1.data(), qsizetype(latin1.size())).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return QString::fromLatin1(latin1.data(), qsizetype(latin1.size()))
+        .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 #endif // PAGETEXT_H

@@ -60,8 +60,10 @@ inline void expectClosedWithin(SplashCard *splash, const QString &closedBy,
     QTimer::singleShot(limit, splash, [splash, closedBy, limit, where] {
         if (!splash->isVisible())
             return;
-        splashprobe::failAt(where, QStringLiteral("the splash was still up %1 ms after %2 should have closed it")
-                                       .arg(limit.count()).arg(closedBy));
+        splashprobe::failAt(where,
+                            QStringLiteral("the splash was still up %1 ms after %2 should have closed it")
+                                .arg(limit.count())
+                                .arg(closedBy));
         splash->done(QDialog::Rejected);
     });
 }
@@ -77,27 +79,27 @@ inline void whenSplashIsUp(std::function<void(SplashCard *)> action,
     QObject::connect(poll, &QTimer::timeout, poll,
                      [poll, action = std::move(action), closedBy, where, test = splashprobe::runningTest(),
                       deadline = QDeadlineTimer(SplashLimit)] {
-        const auto stop = [poll] {
-            poll->stop();
-            poll->deleteLater();
-        };
-        if (splashprobe::runningTest() != test)
-            return stop();
-        if (SplashCard *splash = modalSplash()) {
-            stop();
-            expectClosedWithin(splash, closedBy, SplashLimit, where);
-            action(splash);
-        } else if (deadline.hasExpired()) {
-            stop();
-            for (QWidget *w : QApplication::topLevelWidgets()) {
-                auto *splash = qobject_cast<SplashCard *>(w);
-                if (splash && splash->isVisible()) {
-                    splashprobe::failAt(where, QStringLiteral("a splash came up, but not modal"));
-                    splash->done(QDialog::Rejected);
-                }
-            }
-        }
-    });
+                         const auto stop = [poll] {
+                             poll->stop();
+                             poll->deleteLater();
+                         };
+                         if (splashprobe::runningTest() != test)
+                             return stop();
+                         if (SplashCard *splash = modalSplash()) {
+                             stop();
+                             expectClosedWithin(splash, closedBy, SplashLimit, where);
+                             action(splash);
+                         } else if (deadline.hasExpired()) {
+                             stop();
+                             for (QWidget *w : QApplication::topLevelWidgets()) {
+                                 auto *splash = qobject_cast<SplashCard *>(w);
+                                 if (splash && splash->isVisible()) {
+                                     splashprobe::failAt(where, QStringLiteral("a splash came up, but not modal"));
+                                     splash->done(QDialog::Rejected);
+                                 }
+                             }
+                         }
+                     });
     poll->start(1);
 }
 
@@ -115,8 +117,9 @@ inline void startLesson(Lesson &lesson, std::source_location where = std::source
     deadline.setSingleShot(true);
     QObject::connect(&deadline, &QTimer::timeout, &deadline, [where] {
         if (SplashCard *splash = liveSplash()) {
-            splashprobe::failAt(where, QStringLiteral("the start-up splash's timer had not closed it after %1 s")
-                                           .arg(SplashLimit.count()));
+            splashprobe::failAt(
+                where,
+                QStringLiteral("the start-up splash's timer had not closed it after %1 s").arg(SplashLimit.count()));
             splash->done(QDialog::Rejected);
         }
     });

@@ -31,9 +31,9 @@ inline QRgb boxBackground()
 // The background is what shows in the top left corner, where no text reaches.
 struct TextInk {
     QRgb background = 0; // the colour of every pixel that is not ink
-    int inColour = 0;    // lit pixels that are the colour at some strength
-    int solid = 0;       // of those, pixels exactly the colour
-    int other = 0;       // lit pixels of any other hue
+    int inColour = 0; // lit pixels that are the colour at some strength
+    int solid = 0; // of those, pixels exactly the colour
+    int other = 0; // lit pixels of any other hue
 
     // A page's text in the colour on the box's own background: hundreds of
     // lit pixels, dozens of them at full strength (a darker shade of the same
@@ -43,16 +43,16 @@ struct TextInk {
         return background == (boxBackground() & 0xffffff) && inColour > 500 && solid > 20 && other == 0;
     }
     // The box's background and nothing on it.
-    bool showsNoText() const
-    {
-        return background == (boxBackground() & 0xffffff) && inColour == 0 && other == 0;
-    }
+    bool showsNoText() const { return background == (boxBackground() & 0xffffff) && inColour == 0 && other == 0; }
 
     QString counts() const
     {
         return QStringLiteral("on #%1 (#%2 wanted): %3 pixels in the colour, %4 of them solid, %5 in another hue")
-            .arg(background, 6, 16, QLatin1Char('0')).arg(boxBackground() & 0xffffff, 6, 16, QLatin1Char('0'))
-            .arg(inColour).arg(solid).arg(other);
+            .arg(background, 6, 16, QLatin1Char('0'))
+            .arg(boxBackground() & 0xffffff, 6, 16, QLatin1Char('0'))
+            .arg(inColour)
+            .arg(solid)
+            .arg(other);
     }
 };
 

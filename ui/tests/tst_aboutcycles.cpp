@@ -78,10 +78,12 @@ void tst_AboutCycles::fiveHundredAboutCycles()
     qint64 residentAfterWarmUp = 0;
     for (int cycle = 1; cycle <= Cycles; ++cycle) {
         bool wasUp = false;
-        whenSplashIsUp([&wasUp](SplashCard *splash) {
-            wasUp = true;
-            QTest::mouseClick(splash->windowHandle(), Qt::LeftButton, {}, QPoint(150, 200));
-        }, QStringLiteral("a click on it"));
+        whenSplashIsUp(
+            [&wasUp](SplashCard *splash) {
+                wasUp = true;
+                QTest::mouseClick(splash->windowHandle(), Qt::LeftButton, {}, QPoint(150, 200));
+            },
+            QStringLiteral("a click on it"));
         // Both ways in: the author's button, clicked through the window, and the menu item.
         if (cycle % 2)
             QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, onButton);
@@ -105,7 +107,9 @@ void tst_AboutCycles::fiveHundredAboutCycles()
     QVERIFY(residentAfterWarmUp > 0);
     QVERIFY2(growth < AllowedGrowth,
              qPrintable(QStringLiteral("resident memory grew by %1 KiB from cycle %2 to %3")
-                            .arg(growth / 1024).arg(WarmUp).arg(Cycles)));
+                            .arg(growth / 1024)
+                            .arg(WarmUp)
+                            .arg(Cycles)));
 }
 
 QTEST_MAIN(tst_AboutCycles)

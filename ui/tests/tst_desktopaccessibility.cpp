@@ -56,15 +56,22 @@ void tst_DesktopAccessibility::namesAndDescriptions_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("description");
 
-    QTest::newRow("author's button") << "aboutButton" << QAccessible::Button << "Morvane" << "About this tutorial";
-    QTest::newRow("group's button") << "greetingsButton" << QAccessible::Button << "Zarnok" << "Greetings";
-    QTest::newRow("step picture") << "pagePicture" << QAccessible::Graphic << "Step picture" << "The picture of the page shown";
-    QTest::newRow("step text") << "pageText" << QAccessible::EditableText << "Step instructions" << "The instructions of the page shown";
+    QTest::newRow("author's button") << "aboutButton" << QAccessible::Button << "Morvane"
+                                     << "About this tutorial";
+    QTest::newRow("group's button") << "greetingsButton" << QAccessible::Button << "Zarnok"
+                                    << "Greetings";
+    QTest::newRow("step picture") << "pagePicture" << QAccessible::Graphic << "Step picture"
+                                  << "The picture of the page shown";
+    QTest::newRow("step text") << "pageText" << QAccessible::EditableText << "Step instructions"
+                               << "The instructions of the page shown";
     // Captioned buttons are named by their captions.
-    QTest::newRow("intro button") << "introButton" << QAccessible::Button << "Intro" << "";
-    QTest::newRow("step 7 button") << "stepButton7" << QAccessible::Button << "7" << "";
+    QTest::newRow("intro button") << "introButton" << QAccessible::Button << "Intro"
+                                  << "";
+    QTest::newRow("step 7 button") << "stepButton7" << QAccessible::Button << "7"
+                                   << "";
     // Decoration: passed over, not read out as an empty label.
-    QTest::newRow("strip") << "titleStrip" << QAccessible::Client << "" << "";
+    QTest::newRow("strip") << "titleStrip" << QAccessible::Client << ""
+                           << "";
 }
 
 void tst_DesktopAccessibility::namesAndDescriptions()

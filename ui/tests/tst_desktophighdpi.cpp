@@ -34,7 +34,11 @@ private slots:
     void splashIsEnlargedCrisply();
 
 private:
-    template <typename T> T *child(const char *name) { return form->findChild<T *>(QLatin1String(name)); }
+    template<typename T>
+    T *child(const char *name)
+    {
+        return form->findChild<T *>(QLatin1String(name));
+    }
 
     Lesson *lesson = nullptr;
     MainWindow *form = nullptr;

@@ -91,7 +91,11 @@ private:
     OffscreenLimitsFilter m_offscreenLimits;
     std::unique_ptr<Lesson> lesson;
     MainWindow *form = nullptr;
-    template <typename T> T *child(const char *name) { return form->findChild<T *>(QLatin1String(name)); }
+    template<typename T>
+    T *child(const char *name)
+    {
+        return form->findChild<T *>(QLatin1String(name));
+    }
 };
 
 void tst_MainWindow::init()
@@ -133,19 +137,19 @@ void tst_MainWindow::controlGeometry_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry");
 
-    QTest::newRow("titleStrip")   << "titleStrip"   << QRect(0, 0, 585, 49);
+    QTest::newRow("titleStrip") << "titleStrip" << QRect(0, 0, 585, 49);
     QTest::newRow("aboutButton") << "aboutButton" << QRect(8, 8, 85, 35);
-    QTest::newRow("introButton")   << "introButton"   << QRect(120, 8, 57, 35);
-    QTest::newRow("stepButton1")   << "stepButton1"   << QRect(184, 8, 35, 35);
-    QTest::newRow("stepButton2")   << "stepButton2"   << QRect(224, 8, 35, 35);
-    QTest::newRow("stepButton3")   << "stepButton3"   << QRect(264, 8, 35, 35);
-    QTest::newRow("stepButton4")   << "stepButton4"   << QRect(304, 8, 35, 35);
-    QTest::newRow("stepButton5")   << "stepButton5"   << QRect(344, 9, 35, 35);
-    QTest::newRow("stepButton6")   << "stepButton6"   << QRect(384, 8, 35, 35);
-    QTest::newRow("stepButton7")   << "stepButton7"   << QRect(424, 8, 35, 35);
-    QTest::newRow("greetingsButton")  << "greetingsButton"  << QRect(488, 8, 85, 36);
-    QTest::newRow("pagePicture")   << "pagePicture"   << QRect(135, 93, 305, 305);
-    QTest::newRow("pageText")      << "pageText"      << QRect(80, 400, 425, 145);
+    QTest::newRow("introButton") << "introButton" << QRect(120, 8, 57, 35);
+    QTest::newRow("stepButton1") << "stepButton1" << QRect(184, 8, 35, 35);
+    QTest::newRow("stepButton2") << "stepButton2" << QRect(224, 8, 35, 35);
+    QTest::newRow("stepButton3") << "stepButton3" << QRect(264, 8, 35, 35);
+    QTest::newRow("stepButton4") << "stepButton4" << QRect(304, 8, 35, 35);
+    QTest::newRow("stepButton5") << "stepButton5" << QRect(344, 9, 35, 35);
+    QTest::newRow("stepButton6") << "stepButton6" << QRect(384, 8, 35, 35);
+    QTest::newRow("stepButton7") << "stepButton7" << QRect(424, 8, 35, 35);
+    QTest::newRow("greetingsButton") << "greetingsButton" << QRect(488, 8, 85, 36);
+    QTest::newRow("pagePicture") << "pagePicture" << QRect(135, 93, 305, 305);
+    QTest::newRow("pageText") << "pageText" << QRect(80, 400, 425, 145);
 }
 
 void tst_MainWindow::controlGeometry()
@@ -187,8 +191,9 @@ void tst_MainWindow::tabOrder()
         w = w->nextInFocusChain();
     } while (w != start);
 
-    QCOMPARE(order.join(u' '), QStringLiteral("introButton stepButton1 stepButton2 stepButton3 stepButton4 stepButton5 "
-                                              "stepButton6 stepButton7 pageText greetingsButton aboutButton"));
+    QCOMPARE(order.join(u' '),
+             QStringLiteral("introButton stepButton1 stepButton2 stepButton3 stepButton4 stepButton5 "
+                            "stepButton6 stepButton7 pageText greetingsButton aboutButton"));
 }
 
 void tst_MainWindow::menus()
@@ -207,14 +212,18 @@ void tst_MainWindow::menus()
             QVERIFY2(item->shortcut().isEmpty(), qPrintable(item->objectName()));
         }
     }
-    QCOMPARE(items.join(u' '), QStringLiteral("exitAction=E&xit greetingsAction=&GreetZ helpSeparator=- aboutAction=&About"));
+    QCOMPARE(items.join(u' '),
+             QStringLiteral("exitAction=E&xit greetingsAction=&GreetZ helpSeparator=- aboutAction=&About"));
 }
 
 void tst_MainWindow::pictureButtonsShowTheirLogos()
 {
-    const struct { const char *button; PictureId logo; } rows[] = {
-        {"aboutButton", PictureId::picAuthorIcon},
-        {"greetingsButton", PictureId::picGroupLogo},
+    const struct {
+        const char *button;
+        PictureId logo;
+    } rows[] = {
+        {"aboutButton",     PictureId::picAuthorIcon},
+        {"greetingsButton", PictureId::picGroupLogo },
     };
     for (const auto &row : rows) {
         auto *button = child<QPushButton>(row.button);
@@ -280,12 +289,14 @@ void tst_MainWindow::showsPage()
 
     auto *picture = child<QLabel>("pagePicture");
     const qint64 shownFirst = picture->pixmap().cacheKey();
-    const QImage expected = PictureStore::decode(PageCatalogue::page(page).picture).convertToFormat(QImage::Format_RGB32);
+    const QImage expected =
+        PictureStore::decode(PageCatalogue::page(page).picture).convertToFormat(QImage::Format_RGB32);
     const QRect inside = picture->contentsRect();
     QCOMPARE(grabbed(picture, QRect(inside.topLeft(), expected.size())), expected);
     // Whatever the picture leaves of the box stays black.
-    const QImage below = grabbed(picture, QRect(inside.left(), inside.top() + expected.height(),
-                                                inside.width(), inside.height() - expected.height()));
+    const QImage below = grabbed(
+        picture,
+        QRect(inside.left(), inside.top() + expected.height(), inside.width(), inside.height() - expected.height()));
     QCOMPARE(pixelsOfColour(below, qRgb(0, 0, 0)), below.width() * below.height());
 
     auto *text = child<QPlainTextEdit>("pageText");
@@ -386,10 +397,12 @@ void tst_MainWindow::aboutBlanksTextAndKeepsPicture()
     const QImage step6 = grabbed(picture, picture->contentsRect());
 
     QString textWhileUp;
-    whenSplashIsUp([&](SplashCard *splash) {
-        textWhileUp = visibleText(child<QPlainTextEdit>("pageText"));
-        QTest::mouseClick(splash, Qt::LeftButton);
-    }, QStringLiteral("a click on it"));
+    whenSplashIsUp(
+        [&](SplashCard *splash) {
+            textWhileUp = visibleText(child<QPlainTextEdit>("pageText"));
+            QTest::mouseClick(splash, Qt::LeftButton);
+        },
+        QStringLiteral("a click on it"));
     child<QPushButton>("aboutButton")->click();
 
     QCOMPARE(textWhileUp, QStringLiteral(" "));
@@ -468,7 +481,8 @@ void tst_MainWindow::textCannotBeChanged()
     QCOMPARE(visibleText(text), expectedText(PageId::Step4));
 
     // The context menu offers to copy, and nothing that would change the text.
-    QContextMenuEvent menuAsked(QContextMenuEvent::Mouse, QPoint(20, 10), text->viewport()->mapToGlobal(QPoint(20, 10)));
+    QContextMenuEvent menuAsked(QContextMenuEvent::Mouse, QPoint(20, 10),
+                                text->viewport()->mapToGlobal(QPoint(20, 10)));
     QApplication::sendEvent(text->viewport(), &menuAsked);
     QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
     QStringList offered;
@@ -488,9 +502,12 @@ void tst_MainWindow::keyboardUse_data()
     QTest::addColumn<QString>("textAfter");
 
     // Tab presses from the button that has the focus at start.
-    QTest::newRow("Return on 7") << "stepButton7" << 7 << Qt::Key_Return << Qt::KeyboardModifiers() << expectedText(PageId::Step7);
-    QTest::newRow("keypad Enter on 1") << "stepButton1" << 1 << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier) << expectedText(PageId::Step1);
-    QTest::newRow("Space on the group logo") << "greetingsButton" << 9 << Qt::Key_Space << Qt::KeyboardModifiers() << expectedText(PageId::Greetings);
+    QTest::newRow("Return on 7") << "stepButton7" << 7 << Qt::Key_Return << Qt::KeyboardModifiers()
+                                 << expectedText(PageId::Step7);
+    QTest::newRow("keypad Enter on 1") << "stepButton1" << 1 << Qt::Key_Enter
+                                       << Qt::KeyboardModifiers(Qt::KeypadModifier) << expectedText(PageId::Step1);
+    QTest::newRow("Space on the group logo")
+        << "greetingsButton" << 9 << Qt::Key_Space << Qt::KeyboardModifiers() << expectedText(PageId::Greetings);
     QTest::newRow("text box") << "pageText" << 8 << Qt::Key_Return << Qt::KeyboardModifiers() << QString();
 }
 
@@ -585,14 +602,15 @@ void tst_MainWindow::windowsOpenCentred()
 
     // The card opens over its owner, on the owner's screen.
     QPoint cardAt;
-    whenSplashIsUp([&](SplashCard *splash) {
-        cardAt = splash->frameGeometry().topLeft();
-        QTest::mouseClick(splash, Qt::LeftButton);
-    }, QStringLiteral("a click on it"));
+    whenSplashIsUp(
+        [&](SplashCard *splash) {
+            cardAt = splash->frameGeometry().topLeft();
+            QTest::mouseClick(splash, Qt::LeftButton);
+        },
+        QStringLiteral("a click on it"));
     child<QPushButton>("aboutButton")->click();
     QCOMPARE(cardAt, cardTopLeft);
 }
 
 QTEST_MAIN(tst_MainWindow)
 #include "tst_mainwindow.moc"
-

@@ -34,9 +34,9 @@ using namespace std::chrono_literals;
 namespace {
 
 // How a run of the main window ended, as QCoreApplication::exec() returns it.
-constexpr int EndedByUser = 0;   // "E&xit" or the close box
-constexpr int BudgetSpent = 3;   // the test had sent all the events it meant to
-constexpr int GaveUp = 4;        // a check failed; the test unwound the run
+constexpr int EndedByUser = 0; // "E&xit" or the close box
+constexpr int BudgetSpent = 3; // the test had sent all the events it meant to
+constexpr int GaveUp = 4; // a check failed; the test unwound the run
 
 // A start-up splash is either left alone until its timer runs out, or dealt
 // with by events while a timer far too long to race them runs.
@@ -47,7 +47,8 @@ constexpr auto UntimedSplash = 60s;
 // Under Wine each hidden window waits for the window manager's word, which a
 // busy machine delays: its harness allows more there.
 const qint64 SettleLimitMs = qEnvironmentVariableIsSet("VANTREL_SETTLE_LIMIT_MS")
-    ? qEnvironmentVariableIntValue("VANTREL_SETTLE_LIMIT_MS") : 5000;
+    ? qEnvironmentVariableIntValue("VANTREL_SETTLE_LIMIT_MS")
+    : 5000;
 
 constexpr QRgb CyanInk = qRgb(0, 255, 255);
 constexpr QRgb YellowInk = qRgb(255, 255, 0);
@@ -58,12 +59,12 @@ struct Model {
     enum class Splash { None, StartUp, About };
 
     Splash splash = Splash::StartUp;
-    bool shown = false;  // start has finished and the main window is up
+    bool shown = false; // start has finished and the main window is up
     bool closed = false; // the close box closed the main window
     PictureId picture = PictureId::picIntro;
     std::optional<PageId> page; // the page whose text pageText shows
-    bool blank = false;         // pageText shows the single blank of the about commands
-    QRgb colour = 0;            // meaningful once shown
+    bool blank = false; // pageText shows the single blank of the about commands
+    QRgb colour = 0; // meaningful once shown
 
     void showPage(PageId id)
     {
@@ -98,10 +99,8 @@ struct Model {
     {
         switch (id) {
         case PageId::Intro:
-        case PageId::Greetings:
-            return PictureId::picIntro;
-        default:
-            return PictureId(int(PictureId::picStep1) + int(id) - int(PageId::Step1));
+        case PageId::Greetings: return PictureId::picIntro;
+        default: return PictureId(int(PictureId::picStep1) + int(id) - int(PageId::Step1));
         }
     }
 };
@@ -112,16 +111,16 @@ struct ButtonRow {
 };
 
 constexpr ButtonRow Buttons[] = {
-    {"introButton", PageId::Intro},
-    {"stepButton1", PageId::Step1},
-    {"stepButton2", PageId::Step2},
-    {"stepButton3", PageId::Step3},
-    {"stepButton4", PageId::Step4},
-    {"stepButton5", PageId::Step5},
-    {"stepButton6", PageId::Step6},
-    {"stepButton7", PageId::Step7},
+    {"introButton",     PageId::Intro    },
+    {"stepButton1",     PageId::Step1    },
+    {"stepButton2",     PageId::Step2    },
+    {"stepButton3",     PageId::Step3    },
+    {"stepButton4",     PageId::Step4    },
+    {"stepButton5",     PageId::Step5    },
+    {"stepButton6",     PageId::Step6    },
+    {"stepButton7",     PageId::Step7    },
     {"greetingsButton", PageId::Greetings},
-    {"aboutButton", std::nullopt},
+    {"aboutButton",     std::nullopt     },
 };
 
 enum class Item { Exit, GreetZ, About };
@@ -136,9 +135,9 @@ struct MenuRow {
 };
 
 constexpr MenuRow MenuItems[] = {
-    {"fileMenu", "exitAction",   Qt::Key_F, Qt::Key_X, Item::Exit,   1},
+    {"fileMenu", "exitAction",      Qt::Key_F, Qt::Key_X, Item::Exit,   1 },
     {"helpMenu", "greetingsAction", Qt::Key_H, Qt::Key_G, Item::GreetZ, 12},
-    {"helpMenu", "aboutAction",  Qt::Key_H, Qt::Key_A, Item::About,  12},
+    {"helpMenu", "aboutAction",     Qt::Key_H, Qt::Key_A, Item::About,  12},
 };
 
 // Keys for the main window that only a modal splash keeps from acting.
@@ -203,10 +202,12 @@ public:
             QStringList visible;
             for (const QWidget *w : QApplication::topLevelWidgets()) {
                 if (w->isVisible())
-                    visible << QStringLiteral("%1 \"%2\"").arg(QLatin1String(w->metaObject()->className()), w->objectName());
+                    visible << QStringLiteral("%1 \"%2\"")
+                                   .arg(QLatin1String(w->metaObject()->className()), w->objectName());
             }
             fail(QStringLiteral("%1 did not end the run within %2 ms; visible: %3")
-                     .arg(m_endingEvent).arg(SettleLimitMs)
+                     .arg(m_endingEvent)
+                     .arg(SettleLimitMs)
                      .arg(visible.isEmpty() ? QStringLiteral("nothing") : visible.join(QStringLiteral(", "))));
         });
     }
@@ -239,7 +240,11 @@ private:
 
     SplashCard *splashWindow() const { return m_lesson ? liveSplash() : nullptr; }
     QWindow *mainWindow() const { return m_form->windowHandle(); }
-    template <typename T> T *child(const char *name) const { return m_form->findChild<T *>(QLatin1String(name)); }
+    template<typename T>
+    T *child(const char *name) const
+    {
+        return m_form->findChild<T *>(QLatin1String(name));
+    }
 
     const quint32 m_seed;
     QRandomGenerator m_random;
@@ -248,7 +253,7 @@ private:
     std::optional<PictureOracle> m_pictures;
     Model m_model;
     bool m_timedStartUp = false;
-    bool m_loading = false;      // load() has not returned yet
+    bool m_loading = false; // load() has not returned yet
     bool m_aboutPending = false; // a procedure that opened About has not returned yet
     bool m_runOver = false;
     End m_end = End::Budget;
@@ -419,7 +424,8 @@ bool EventDriver::matchesModel()
         const TextInk ink = textInkBesideCaret(text, m_model.colour);
         if (!(m_model.page ? ink.showsText() : ink.showsNoText())) {
             fail(QStringLiteral("pageText's ink in #%1 %2")
-                     .arg(m_model.colour & 0xffffff, 6, 16, QLatin1Char('0')).arg(ink.counts()));
+                     .arg(m_model.colour & 0xffffff, 6, 16, QLatin1Char('0'))
+                     .arg(ink.counts()));
             return false;
         }
     }
@@ -445,18 +451,38 @@ void EventDriver::sendOne()
     const bool mainWindowReachable = m_model.shown;
     const bool splashUp = m_model.splash != Model::Splash::None;
 
-    enum Kind { Button, MenuByMouse, MenuByKey, ClickElsewhere, KeyOnBlockedMain, ClickSplash, KeyOnSplash, CloseSplash,
-                CloseBox };
+    enum Kind {
+        Button,
+        MenuByMouse,
+        MenuByKey,
+        ClickElsewhere,
+        KeyOnBlockedMain,
+        ClickSplash,
+        KeyOnSplash,
+        CloseSplash,
+        CloseBox
+    };
     std::vector<std::pair<Kind, int>> kinds;
     if (mainWindowReachable) {
-        kinds.insert(kinds.end(), {{Button, 120}, {MenuByMouse, 30}, {MenuByKey, 30}, {ClickElsewhere, 20}});
+        kinds.insert(kinds.end(),
+                     {
+                         {Button,         120},
+                         {MenuByMouse,    30 },
+                         {MenuByKey,      30 },
+                         {ClickElsewhere, 20 }
+        });
         if (splashUp)
             kinds.push_back({KeyOnBlockedMain, 20});
         else
             kinds.push_back({CloseBox, 2});
     }
     if (splashUp)
-        kinds.insert(kinds.end(), {{ClickSplash, 80}, {KeyOnSplash, 30}, {CloseSplash, 20}});
+        kinds.insert(kinds.end(),
+                     {
+                         {ClickSplash, 80},
+                         {KeyOnSplash, 30},
+                         {CloseSplash, 20}
+        });
 
     int total = 0;
     for (const auto &k : kinds)
@@ -472,9 +498,7 @@ void EventDriver::sendOne()
     }
 
     switch (kind) {
-    case Button:
-        clickButton(Buttons[pick(int(std::size(Buttons)))]);
-        break;
+    case Button: clickButton(Buttons[pick(int(std::size(Buttons)))]); break;
     case MenuByMouse:
     case MenuByKey: {
         int weights = 0;
@@ -487,9 +511,7 @@ void EventDriver::sendOne()
         useMenu(*row, kind == MenuByMouse);
         break;
     }
-    case ClickElsewhere:
-        clickWithoutProcedure();
-        break;
+    case ClickElsewhere: clickWithoutProcedure(); break;
     case KeyOnBlockedMain: {
         // Keys that would press the focused button or move the focus, if
         // they got through.
@@ -525,9 +547,7 @@ void EventDriver::sendOne()
         next();
         splashWindow()->windowHandle()->close();
         break;
-    case CloseBox:
-        closeMainWindow();
-        break;
+    case CloseBox: closeMainWindow(); break;
     }
 }
 
@@ -600,9 +620,7 @@ void EventDriver::chooseWhenOpen(const MenuRow &row, bool byMouse, QDeadlineTime
         m_runOver = true;
         expectRunToEnd(QStringLiteral("%1 %2").arg(byMouse ? "a click on" : "the access key of", item->text()));
         break;
-    case Item::GreetZ:
-        m_model.showPage(PageId::Greetings);
-        break;
+    case Item::GreetZ: m_model.showPage(PageId::Greetings); break;
     case Item::About:
         m_model.openAbout();
         opensAbout = true;
@@ -665,7 +683,10 @@ void EventDriver::fail(const QString &why)
         return;
     QStringList lines;
     lines << QStringLiteral("seed %1 (VANTREL_SEED=%1 repeats it), run %2, event %3: %4")
-                 .arg(m_seed).arg(m_run).arg(m_sentThisRun).arg(why)
+                 .arg(m_seed)
+                 .arg(m_run)
+                 .arg(m_sentThisRun)
+                 .arg(why)
           << QStringLiteral("the last events, run.event:");
     lines.append(QStringList(m_recent.begin(), m_recent.end()));
     m_failure = lines.join(u'\n');

@@ -109,10 +109,12 @@ void tst_SplashCard::startUpWaitsForTheSplash()
         atFirstPaint = others();
         observe(splash);
         if (clickAtFirstPaint)
-            QTimer::singleShot(0, splash, [splash] { QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(150, 200)); });
+            QTimer::singleShot(0, splash,
+                               [splash] { QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(150, 200)); });
     };
     qApp->installEventFilter(&firstPaint);
-    whenSplashIsUp(observe, clickAtFirstPaint ? QStringLiteral("a click at its first paint") : QStringLiteral("its 300 ms timer"));
+    whenSplashIsUp(
+        observe, clickAtFirstPaint ? QStringLiteral("a click at its first paint") : QStringLiteral("its 300 ms timer"));
     lesson.load();
     qApp->removeEventFilter(&firstPaint);
 
@@ -134,7 +136,10 @@ void tst_SplashCard::startUpWaitsForTheSplash()
     // The window as it always starts: the intro picture, an empty text box.
     auto *picture = form.findChild<QLabel *>(QStringLiteral("pagePicture"));
     const QImage intro = PictureStore::decode(PictureId::picIntro).convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(picture->grab(QRect(picture->contentsRect().topLeft(), intro.size())).toImage().convertToFormat(QImage::Format_RGB32), intro);
+    QCOMPARE(picture->grab(QRect(picture->contentsRect().topLeft(), intro.size()))
+                 .toImage()
+                 .convertToFormat(QImage::Format_RGB32),
+             intro);
     auto *text = form.findChild<QPlainTextEdit *>(QStringLiteral("pageText"));
     QVERIFY(text->toPlainText().isEmpty());
     // start set light cyan: page 3, which keeps the colour, shows in it.
@@ -183,10 +188,12 @@ void tst_SplashCard::clickClosesAtOnce()
     lesson.setTimerEnabled(true);
     QPointer<SplashCard> window = liveSplash();
     bool timerRunningAtClick = false;
-    whenSplashIsUp([&](SplashCard *splash) {
-        timerRunningAtClick = splash->closeTimer().isActive();
-        QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(10, 390));
-    }, QStringLiteral("a click on it"));
+    whenSplashIsUp(
+        [&](SplashCard *splash) {
+            timerRunningAtClick = splash->closeTimer().isActive();
+            QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(10, 390));
+        },
+        QStringLiteral("a click on it"));
     lesson.showModal();
 
     QVERIFY(timerRunningAtClick);
@@ -200,13 +207,15 @@ void tst_SplashCard::showsTheSplashPicture()
     Lesson lesson(60s);
     QImage shown;
     QString title;
-    whenSplashIsUp([&](SplashCard *splash) {
-        QVERIFY(QTest::qWaitForWindowExposed(splash));
-        title = splash->windowTitle();
-        QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
-        shown = splash->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        QTest::mouseClick(splash, Qt::LeftButton);
-    }, QStringLiteral("a click on it"));
+    whenSplashIsUp(
+        [&](SplashCard *splash) {
+            QVERIFY(QTest::qWaitForWindowExposed(splash));
+            title = splash->windowTitle();
+            QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
+            shown = splash->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            QTest::mouseClick(splash, Qt::LeftButton);
+        },
+        QStringLiteral("a click on it"));
     lesson.showModal();
 
     QCOMPARE(title, QStringLiteral("Form2"));
@@ -231,7 +240,7 @@ void tst_SplashCard::onTheScreenWhenFirstPainted()
     card->exec();
 
     QVERIFY2(onScreen.convertToFormat(QImage::Format_RGB32)
-                     == PictureStore::decode(PictureId::picSplash).convertToFormat(QImage::Format_RGB32),
+                 == PictureStore::decode(PictureId::picSplash).convertToFormat(QImage::Format_RGB32),
              "firstPainted came before the card's picture was on the screen");
 }
 
@@ -248,27 +257,30 @@ void tst_SplashCard::aboutHasNoTimerAndStaysUntilClicked()
     bool timerActive = true;
     QWindow *owner = nullptr;
     QStringList spoken;
-    whenSplashIsUp([&](SplashCard *splash) {
-        timerActive = splash->closeTimer().isActive();
-        // The main window owns the card, so every window system keeps the
-        // card above it; a screen reader hears what the card is, not "Form2".
-        owner = splash->windowHandle()->transientParent();
-        QAccessibleInterface *card = QAccessible::queryAccessibleInterface(splash);
-        spoken << splash->windowTitle() << card->text(QAccessible::Name) << card->text(QAccessible::Description);
-        // Still there ten intervals later; a window that had closed would
-        // take this check with it.
-        QTimer::singleShot(500, splash, [&stillUpLater, splash] {
-            stillUpLater = splash->isVisible();
-            QTest::mouseClick(splash, Qt::LeftButton);
-        });
-    }, QStringLiteral("a click on it half a second after it came up"));
+    whenSplashIsUp(
+        [&](SplashCard *splash) {
+            timerActive = splash->closeTimer().isActive();
+            // The main window owns the card, so every window system keeps the
+            // card above it; a screen reader hears what the card is, not "Form2".
+            owner = splash->windowHandle()->transientParent();
+            QAccessibleInterface *card = QAccessible::queryAccessibleInterface(splash);
+            spoken << splash->windowTitle() << card->text(QAccessible::Name) << card->text(QAccessible::Description);
+            // Still there ten intervals later; a window that had closed would
+            // take this check with it.
+            QTimer::singleShot(500, splash, [&stillUpLater, splash] {
+                stillUpLater = splash->isVisible();
+                QTest::mouseClick(splash, Qt::LeftButton);
+            });
+        },
+        QStringLiteral("a click on it half a second after it came up"));
     form.findChild<QPushButton *>(QStringLiteral("aboutButton"))->click();
 
     QVERIFY(!timerActive);
     QVERIFY(stillUpLater);
     QCOMPARE(owner, form.windowHandle());
-    QCOMPARE(spoken, (QStringList{QStringLiteral("Form2"), QStringLiteral("About Vantrel Tutorial No. 3"),
-                                  QStringLiteral("Click, or press Escape, to close.")}));
+    QCOMPARE(spoken,
+             (QStringList{QStringLiteral("Form2"), QStringLiteral("About Vantrel Tutorial No. 3"),
+                          QStringLiteral("Click, or press Escape, to close.")}));
     QCOMPARE(liveSplash(), nullptr);
 }
 
@@ -282,11 +294,13 @@ void tst_SplashCard::everyShowingIsAFreshWindow()
     int windowsMade = 0;
     for (int i = 0; i < 3; ++i) {
         QPointer<SplashCard> seen;
-        whenSplashIsUp([&](SplashCard *splash) {
-            seen = splash;
-            ++windowsMade;
-            QTest::mouseClick(seen, Qt::LeftButton);
-        }, QStringLiteral("a click on it"));
+        whenSplashIsUp(
+            [&](SplashCard *splash) {
+                seen = splash;
+                ++windowsMade;
+                QTest::mouseClick(seen, Qt::LeftButton);
+            },
+            QStringLiteral("a click on it"));
         form.findChild<QAction *>(QStringLiteral("aboutAction"))->trigger();
         QVERIFY(seen.isNull());
     }
@@ -306,31 +320,33 @@ void tst_SplashCard::mainWindowTakesNoInputWhileUp()
     bool stillUp = false;
     // Not even "QDialog::exec: Recursive call detected".
     QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
-    whenSplashIsUp([&](SplashCard *splash) {
-        // A screen reader's "press" reaches the buttons directly, and a menu
-        // item's action is its trigger: none of them runs a procedure.
-        for (const char *name : {"stepButton1", "aboutButton", "greetingsButton"}) {
-            auto *button = form.findChild<QPushButton *>(QLatin1String(name));
-            QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(
+    whenSplashIsUp(
+        [&](SplashCard *splash) {
+            // A screen reader's "press" reaches the buttons directly, and a menu
+            // item's action is its trigger: none of them runs a procedure.
+            for (const char *name : {"stepButton1", "aboutButton", "greetingsButton"}) {
+                auto *button = form.findChild<QPushButton *>(QLatin1String(name));
+                QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(
                     QAccessibleActionInterface::pressAction());
-            QTRY_VERIFY(!button->isDown());
-        }
-        for (const char *name : {"greetingsAction", "aboutAction", "exitAction"})
-            form.findChild<QAction *>(QLatin1String(name))->trigger();
-        QCoreApplication::processEvents();
-        stillUp = splash->isVisible();
+                QTRY_VERIFY(!button->isDown());
+            }
+            for (const char *name : {"greetingsAction", "aboutAction", "exitAction"})
+                form.findChild<QAction *>(QLatin1String(name))->trigger();
+            QCoreApplication::processEvents();
+            stillUp = splash->isVisible();
 
-        QWindow *window = form.windowHandle();
-        auto *button = form.findChild<QPushButton *>(QStringLiteral("stepButton1"));
-        const QPoint onButton = button->mapTo(&form, button->rect().center());
-        QTest::mouseClick(window, Qt::LeftButton, {}, onButton);
-        QTest::keyClick(window, Qt::Key_H, Qt::AltModifier);
-        QTest::keyClick(window, Qt::Key_G);
-        QTest::keyClick(window, Qt::Key_Space);
-        QCoreApplication::processEvents();
-        textWhileUp = text->toPlainText();
-        QTest::mouseClick(splash, Qt::LeftButton);
-    }, QStringLiteral("a click on it"));
+            QWindow *window = form.windowHandle();
+            auto *button = form.findChild<QPushButton *>(QStringLiteral("stepButton1"));
+            const QPoint onButton = button->mapTo(&form, button->rect().center());
+            QTest::mouseClick(window, Qt::LeftButton, {}, onButton);
+            QTest::keyClick(window, Qt::Key_H, Qt::AltModifier);
+            QTest::keyClick(window, Qt::Key_G);
+            QTest::keyClick(window, Qt::Key_Space);
+            QCoreApplication::processEvents();
+            textWhileUp = text->toPlainText();
+            QTest::mouseClick(splash, Qt::LeftButton);
+        },
+        QStringLiteral("a click on it"));
     form.findChild<QAction *>(QStringLiteral("aboutAction"))->trigger();
 
     QVERIFY(stillUp);
