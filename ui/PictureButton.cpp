@@ -16,14 +16,19 @@ void PictureButton::paintEvent(QPaintEvent *)
     initStyleOption(&option);
     painter.drawControl(QStyle::CE_PushButton, option);
 
-    // Centred on the button's contents, and moved as the style moves a
-    // pressed button's icon.
-    QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    // Where the style centres a button's icon on the button's contents, moved
+    // as it moves a pressed button's icon.
+    const QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    const QSize size = m_picture.size();
+    QRect place =
+        QStyle::visualRect(layoutDirection(), contents,
+                           {contents.x() + (contents.width() - size.width()) / 2,
+                            contents.y() + (contents.height() - size.height()) / 2, size.width(), size.height()});
     if (option.state & (QStyle::State_On | QStyle::State_Sunken))
-        contents.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
-                           style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+        place.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
+                        style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
     // Without SmoothPixmapTransform, which the style may leave on, the
     // painter repeats pixels when it scales.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawPixmap(QStyle::alignedRect(layoutDirection(), Qt::AlignCenter, m_picture.size(), contents), m_picture);
+    painter.drawPixmap(place, m_picture);
 }
