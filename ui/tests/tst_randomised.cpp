@@ -197,6 +197,14 @@ public:
         , m_random(seed)
     {
         m_endWatch.setSingleShot(true);
+        // The turns run nested inside the processEvents() of Qt Test's key and
+        // mouse helpers. On Windows a nested processEvents() takes the wake-up
+        // that exit() leaves for the outermost loop, which then sleeps with
+        // its exit flag set and nothing to wake it (seen under Wine on a busy
+        // machine: the close box's exit(0) called, the loop asleep for 20 s).
+        // A tick wakes it to look at the flag; the run still ends only if the
+        // program asked for the end.
+        m_endTick.setInterval(50);
         connect(&m_endWatch, &QTimer::timeout, this, [this] {
             // What stays on the screen is what keeps the run going.
             QStringList visible;
@@ -205,10 +213,12 @@ public:
                     visible << QStringLiteral("%1 \"%2\"")
                                    .arg(QLatin1String(w->metaObject()->className()), w->objectName());
             }
-            fail(QStringLiteral("%1 did not end the run within %2 ms; visible: %3")
+            fail(QStringLiteral("%1 did not end the run within %2 ms; visible: %3; the main window %4")
                      .arg(m_endingEvent)
                      .arg(SettleLimitMs)
-                     .arg(visible.isEmpty() ? QStringLiteral("nothing") : visible.join(QStringLiteral(", "))));
+                     .arg(visible.isEmpty() ? QStringLiteral("nothing") : visible.join(QStringLiteral(", ")),
+                          m_closedAt.isValid() ? QStringLiteral("said it closed %1 ms ago").arg(m_closedAt.elapsed())
+                                               : QStringLiteral("never said it closed")));
         });
     }
 
@@ -263,6 +273,8 @@ private:
     int m_run = 0;
     QElapsedTimer m_settling;
     QTimer m_endWatch; // an event that ends the run must end it soon
+    QTimer m_endTick;
+    QElapsedTimer m_closedAt; // since MainWindow::closed, which ends the run
     QString m_endingEvent;
     std::deque<QString> m_recent;
     QString m_failure;
@@ -290,6 +302,8 @@ void EventDriver::playRun(int budget)
 
     const int exitCode = m_failure.isEmpty() ? QCoreApplication::exec() : GaveUp;
     m_endWatch.stop();
+    m_endTick.stop();
+    m_closedAt.invalidate();
 
     if (m_failure.isEmpty()) {
         const int expected = m_end == End::Budget ? BudgetSpent : EndedByUser;
@@ -354,8 +368,11 @@ bool EventDriver::settled()
 {
     // The main window is built once the start-up splash has painted, or
     // once it has closed if that comes first.
-    if (!m_form && (m_form = builtMainWindow()) && !m_pictures)
-        m_pictures.emplace(child<QLabel>("pagePicture")->contentsRect().size());
+    if (!m_form && (m_form = builtMainWindow())) {
+        if (!m_pictures)
+            m_pictures.emplace(child<QLabel>("pagePicture")->contentsRect().size());
+        connect(m_form, &MainWindow::closed, this, [this] { m_closedAt.start(); });
+    }
     SplashCard *splash = splashWindow();
     if (m_model.splash == Model::Splash::None) {
         if (splash || m_loading || m_aboutPending || QApplication::activeModalWidget())
@@ -668,6 +685,7 @@ void EventDriver::expectRunToEnd(const QString &event)
 {
     m_endingEvent = event;
     m_endWatch.start(SettleLimitMs);
+    m_endTick.start();
 }
 
 void EventDriver::note(const QString &event)
