@@ -5,6 +5,7 @@
 #include "Lettering.h"
 #include "PictureTable.h"
 
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
@@ -84,43 +85,54 @@ void writeFile(const QString &path, const QByteArray &bytes)
         throw std::runtime_error("cannot write " + path.toStdString());
 }
 
-struct Encoded {
-    const PictureRow *row;
-    QImage decoded;
+// A picture as decoded from its files: at its size, and at twice the pixels
+// where it has that.
+struct Decoded {
+    QLatin1String name;
+    QImage picture;
+    QImage picture2x;
 };
 
-// Every picture at its pixel size, as decoded from its file, named below it;
-// four to a row on grey so that black pictures stand out.
-QImage contactSheet(const QList<Encoded> &pictures)
+// Every picture at its pixel size, as decoded from its file, its drawing at
+// twice the pixels beside it, named below; laid out in rows on grey so that
+// black pictures stand out.
+QImage contactSheet(const QList<Decoded> &pictures)
 {
-    constexpr int Columns = 4;
-    constexpr int Cell = 300;
+    constexpr int Width = 1900;
     constexpr int Margin = 16;
     constexpr int LabelHeight = 22;
+    const auto cellSize = [](const Decoded &d) {
+        return QSize(d.picture.width() + (d.picture2x.isNull() ? 0 : Margin + d.picture2x.width()),
+                     std::max(d.picture.height(), d.picture2x.height()) + LabelHeight);
+    };
 
-    QList<int> rowHeights;
-    for (qsizetype i = 0; i < pictures.size(); ++i) {
-        if (i % Columns == 0)
-            rowHeights.append(0);
-        rowHeights.last() = std::max(rowHeights.last(), pictures[i].decoded.height() + LabelHeight);
+    // Places each cell left to right, a new row where the next does not fit.
+    QList<QPoint> places;
+    QPoint next(Margin, Margin);
+    int rowHeight = 0;
+    for (const Decoded &d : pictures) {
+        const QSize cell = cellSize(d);
+        if (next.x() > Margin && next.x() + cell.width() + Margin > Width) {
+            next = QPoint(Margin, next.y() + rowHeight + Margin);
+            rowHeight = 0;
+        }
+        places.append(next);
+        next.rx() += cell.width() + 2 * Margin;
+        rowHeight = std::max(rowHeight, cell.height());
     }
-    int height = Margin;
-    for (int rowHeight : rowHeights)
-        height += rowHeight + Margin;
 
-    QImage sheet(Margin + Columns * (Cell + Margin), height, QImage::Format_RGB32);
+    QImage sheet(Width, next.y() + rowHeight + Margin, QImage::Format_RGB32);
     sheet.fill(QColor(112, 112, 112));
     QPainter painter(&sheet);
     painter.setRenderHint(QPainter::Antialiasing);
-    int top = Margin;
     for (qsizetype i = 0; i < pictures.size(); ++i) {
-        const int left = Margin + int(i % Columns) * (Cell + Margin);
-        const QImage &picture = pictures[i].decoded;
-        painter.drawImage(left, top, picture);
-        const QPainterPath label = Lettering::path(Lettering::Face::Sans, 14, nameOf(*pictures[i].row));
-        painter.fillPath(label.translated(left, top + picture.height() + 16), Qt::white);
-        if (i % Columns == Columns - 1 || i + 1 == pictures.size())
-            top += rowHeights[i / Columns] + Margin;
+        const Decoded &d = pictures[i];
+        const QPoint at = places[i];
+        painter.drawImage(at, d.picture);
+        if (!d.picture2x.isNull())
+            painter.drawImage(at + QPoint(d.picture.width() + Margin, 0), d.picture2x);
+        const QPainterPath label = Lettering::path(Lettering::Face::Sans, 14, d.name);
+        painter.fillPath(label.translated(at.x(), at.y() + cellSize(d).height() - LabelHeight + 16), Qt::white);
     }
     painter.end();
     return sheet;
@@ -128,8 +140,9 @@ QImage contactSheet(const QList<Encoded> &pictures)
 
 } // namespace
 
-// picturegen OUTDIR [--contact-sheet FILE]: draws every picture and writes it
-// in its file format as OUTDIR/<id>.<ext>.
+// picturegen OUTDIR [--theme-icon-sizes LIST] [--contact-sheet FILE]: draws
+// every picture and writes it in its file format as OUTDIR/<file>, once at its
+// size and once at twice the pixels where its table row names a file for that.
 int main(int argc, char *argv[])
 {
     // A build tool: never needs a display.
@@ -140,6 +153,11 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(QStringLiteral("Draws and encodes the program's pictures."));
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("outdir"), QStringLiteral("Folder for the picture files."));
+    const QCommandLineOption iconOption(QStringLiteral("theme-icon-sizes"),
+                                        QStringLiteral("Also draw the icon for an icon theme at each size, "
+                                                       "as themeIcon<size>.png."),
+                                        QStringLiteral("comma-separated sizes"));
+    parser.addOption(iconOption);
     const QCommandLineOption sheetOption(QStringLiteral("contact-sheet"),
                                          QStringLiteral("Also write a PNG showing every picture."),
                                          QStringLiteral("file"));
@@ -152,19 +170,36 @@ int main(int argc, char *argv[])
         const QString dir = parser.positionalArguments().constFirst();
         if (!QDir().mkpath(dir))
             throw std::runtime_error("cannot create " + dir.toStdString());
-        QList<Encoded> pictures;
+        QList<Decoded> pictures;
         for (const PictureRow &row : PictureTable) {
-            const QImage image = Artwork::draw(row.id);
-            if (image.size() != Artwork::size(row.id))
-                throw std::runtime_error(std::string("the drawing of ") + row.file + " has the wrong size");
-            const QByteArray bytes = encode(row, image);
-            writeFile(dir + u'/' + QLatin1String(row.file), bytes);
-            if (parser.isSet(sheetOption)) {
-                const QImage decoded = QImage::fromData(bytes, extensionOf(row));
-                if (decoded.isNull())
-                    throw std::runtime_error(std::string("Qt cannot read back ") + row.file);
-                pictures.append({&row, decoded});
+            Decoded decoded{nameOf(row), {}, {}};
+            for (int scale : {1, 2}) {
+                const char *file = scale == 1 ? row.file : row.file2x;
+                if (!file)
+                    continue;
+                const QImage image = Artwork::draw(row.id, scale);
+                if (image.size() != Artwork::size(row.id) * scale)
+                    throw std::runtime_error(std::string("the drawing of ") + file + " has the wrong size");
+                const QByteArray bytes = encode(row, image);
+                writeFile(dir + u'/' + QLatin1String(file), bytes);
+                // What the program will show: the file as Qt reads it.
+                QImage &readBack = scale == 1 ? decoded.picture : decoded.picture2x;
+                readBack = QImage::fromData(bytes, extensionOf(row));
+                if (readBack.isNull())
+                    throw std::runtime_error(std::string("Qt cannot read back ") + file);
             }
+            pictures.append(decoded);
+        }
+        for (const QString &size : parser.value(iconOption).split(u',', Qt::SkipEmptyParts)) {
+            const int pixels = size.toInt();
+            if (pixels < 1)
+                throw std::runtime_error("not an icon size: " + size.toStdString());
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            if (!Artwork::drawThemeIcon(pixels).save(&buffer, "PNG"))
+                throw std::runtime_error("cannot encode the theme icon of size " + size.toStdString());
+            writeFile(QStringLiteral("%1/themeIcon%2.png").arg(dir, size), bytes);
         }
         if (parser.isSet(sheetOption)) {
             const QString sheetFile = parser.value(sheetOption);

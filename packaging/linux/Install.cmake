@@ -8,23 +8,9 @@
 string(TIMESTAMP VANTREL_RELEASE_DATE "%Y-%m-%d" UTC)
 string(TIMESTAMP VANTREL_RELEASE_TIME "%a, %d %b %Y %H:%M:%S +0000" UTC)
 
-# The icon theme's pictures, enlarged from icoMain by whole factors; a
-# Windows program carries its icon inside.
-qt_add_executable(iconthemegen ${CMAKE_CURRENT_LIST_DIR}/iconthemegen.cpp)
-target_link_libraries(iconthemegen PRIVATE picturestore vantrel_warnings)
-
-set(VANTREL_ICON_SIZES 32 64 128 256)
-set(VANTREL_ICON_DIR ${CMAKE_CURRENT_BINARY_DIR}/hicolor)
-set(icons)
-foreach(size IN LISTS VANTREL_ICON_SIZES)
-    list(APPEND icons ${VANTREL_ICON_DIR}/${size}x${size}/apps/${VANTREL_APP_ID}.png)
-endforeach()
-add_custom_command(OUTPUT ${icons}
-    COMMAND iconthemegen ${VANTREL_ICON_DIR} ${VANTREL_APP_ID} ${VANTREL_ICON_SIZES}
-    DEPENDS iconthemegen ${PROJECT_SOURCE_DIR}/assets/icoMain.ico
-    COMMENT "Writing the theme icons from icoMain"
-    VERBATIM)
-add_custom_target(themeicons ALL DEPENDS ${icons})
+# The icon theme's pictures, drawn at each size by tools/picturegen and kept
+# beside the program's pictures; a Windows program carries its icon inside.
+get_target_property(VANTREL_ICON_SIZES pictureids VANTREL_THEME_ICON_SIZES)
 
 set(VANTREL_DESKTOP_FILE ${CMAKE_CURRENT_BINARY_DIR}/${VANTREL_APP_ID}.desktop)
 set(VANTREL_METAINFO_FILE ${CMAKE_CURRENT_BINARY_DIR}/${VANTREL_APP_ID}.metainfo.xml)
@@ -32,16 +18,17 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/vantrel-tutorial3.desktop.in ${VANTREL_
 configure_file(${CMAKE_CURRENT_LIST_DIR}/vantrel-tutorial3.metainfo.xml.in ${VANTREL_METAINFO_FILE} @ONLY)
 
 # For the tests, which validate these files.
-set_target_properties(themeicons PROPERTIES
+add_custom_target(desktopfiles)
+set_target_properties(desktopfiles PROPERTIES
     VANTREL_DESKTOP_FILE ${VANTREL_DESKTOP_FILE}
-    VANTREL_METAINFO_FILE ${VANTREL_METAINFO_FILE}
-    VANTREL_ICON_SIZES "${VANTREL_ICON_SIZES}")
+    VANTREL_METAINFO_FILE ${VANTREL_METAINFO_FILE})
 
 install(FILES ${VANTREL_DESKTOP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${VANTREL_METAINFO_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size IN LISTS VANTREL_ICON_SIZES)
-    install(FILES ${VANTREL_ICON_DIR}/${size}x${size}/apps/${VANTREL_APP_ID}.png
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+    install(FILES ${PROJECT_SOURCE_DIR}/assets/themeIcon${size}.png
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+        RENAME ${VANTREL_APP_ID}.png)
 endforeach()
 
 # What Debian wants beside every program: the licence in its machine-readable

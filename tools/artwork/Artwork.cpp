@@ -15,12 +15,15 @@ QSize size(PictureId id)
     return QSize(int(row.width), int(row.height));
 }
 
-QImage draw(PictureId id)
+QImage draw(PictureId id, int scale)
 {
-    QImage image(size(id), QImage::Format_RGB32);
+    QImage image(size(id) * scale, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    // The drawing and its effects work in the painter's coordinates and
+    // measure blurs and bevels in device pixels through its transform.
+    painter.scale(scale, scale);
 
     using enum PictureId;
     switch (id) {
@@ -37,6 +40,17 @@ QImage draw(PictureId id)
     case picStep7: StepArt::drawStep7(painter); break;
     case picSplash: SplashArt::draw(painter); break;
     }
+    painter.end();
+    return image;
+}
+
+QImage drawThemeIcon(int size)
+{
+    QImage image(size, size, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / 32.0, size / 32.0);
+    TitleArt::drawMainIconLetters(painter);
     painter.end();
     return image;
 }

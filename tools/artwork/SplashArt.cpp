@@ -31,15 +31,21 @@ constexpr qreal Pi = std::numbers::pi;
 // weaving works on layers as large as the device it paints on.
 void chainIn(QPainter &painter, const QRect &area, const QLineF &axis, int links, const Chain::Style &style)
 {
-    QImage layer(area.size(), QImage::Format_ARGB32_Premultiplied);
+    const QTransform toDevice = painter.worldTransform();
+    const QRect deviceArea = toDevice.mapRect(QRectF(area)).toAlignedRect();
+    QImage layer(deviceArea.size(), QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
     {
         QPainter p(&layer);
         p.setRenderHints(painter.renderHints());
-        p.translate(-area.topLeft());
+        p.translate(-deviceArea.topLeft());
+        p.setTransform(toDevice, true);
         Chain::draw(p, axis, links, style);
     }
-    painter.drawImage(area.topLeft(), layer);
+    painter.save();
+    painter.resetTransform();
+    painter.drawImage(deviceArea.topLeft(), layer);
+    painter.restore();
 }
 
 // The gold chains round the card, their ends tucked under the corner ornaments.
@@ -268,7 +274,11 @@ void banner(QPainter &painter)
     painter.setPen(QPen(Qt::black, 2));
     painter.drawPath(shape);
     painter.setClipPath(shape);
-    painter.drawImage(sheet.topLeft() - QPointF(0, 6), parchmentTexture(sheet.size().toSize() + QSize(1, 12)));
+    // The grain is one device pixel fine at any scale.
+    const qreal scale = painter.worldTransform().m11();
+    QImage texture = parchmentTexture((sheet.size() + QSizeF(1, 12)).toSize() * scale);
+    texture.setDevicePixelRatio(scale);
+    painter.drawImage(sheet.topLeft() - QPointF(0, 6), texture);
     // Edges browned with age.
     QLinearGradient aged(sheet.topLeft(), sheet.bottomLeft());
     aged.setColorAt(0, QColor(120, 70, 20, 120));

@@ -119,21 +119,28 @@ QPainterPath crest()
 
 } // namespace
 
+void drawMainIconLetters(QPainter &painter)
+{
+    painter.save();
+    painter.fillRect(QRectF(0, 0, 32, 32), Qt::white);
+    // A hair of outline thickens the thin serifs and hairlines enough to
+    // survive the reduction to four colours.
+    painter.setPen(QPen(Qt::black, 0.5));
+    painter.setBrush(Qt::black);
+    painter.drawPath(fitted(Face::Serif, QStringLiteral("Z"), QRectF(1, 7, 14, 18)));
+    painter.drawPath(fitted(Face::Serif, QStringLiteral("G"), QRectF(16, 6.6, 15, 18.8)));
+    painter.restore();
+}
+
 void drawMainIcon(QPainter &painter)
 {
     // Drawn with smooth edges, then every pixel set to the nearest of the
     // four colours, so that what is drawn is what the icon file holds.
     QImage art(32, 32, QImage::Format_RGB32);
-    art.fill(Qt::white);
     {
         QPainter p(&art);
         p.setRenderHint(QPainter::Antialiasing);
-        // A hair of outline thickens the thin serifs and hairlines enough to
-        // survive the reduction to four colours.
-        p.setPen(QPen(Qt::black, 0.5));
-        p.setBrush(Qt::black);
-        p.drawPath(fitted(Face::Serif, QStringLiteral("Z"), QRectF(1, 7, 14, 18)));
-        p.drawPath(fitted(Face::Serif, QStringLiteral("G"), QRectF(16, 6.6, 15, 18.8)));
+        drawMainIconLetters(p);
     }
     for (int y = 0; y < art.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(art.scanLine(y));

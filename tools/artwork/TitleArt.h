@@ -7,6 +7,9 @@ class QPainter;
 // onto a black canvas of its own size. The splash card is in SplashArt.h.
 namespace TitleArt {
 void drawMainIcon(QPainter &painter); // 32 x 32
+// The icon's white square and letters with smooth edges, in its 32 x 32
+// coordinates: the icon before its reduction to four colours.
+void drawMainIconLetters(QPainter &painter);
 void drawAuthorIcon(QPainter &painter); // 80 x 31
 void drawGroupLogo(QPainter &painter); // 80 x 31
 void drawIntro(QPainter &painter); // 300 x 200

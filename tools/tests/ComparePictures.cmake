@@ -1,15 +1,17 @@
 # Checks that the committed picture files are byte for byte what the
 # generator writes now:
-#   cmake -DGENERATOR=picturegen -DASSETS=dir -DOUT=scratchdir "-DFILES=a.jpg|b.gif" -P ComparePictures.cmake
-# FILES lists every picture file the program embeds.
-foreach(variable GENERATOR ASSETS OUT FILES)
+#   cmake -DGENERATOR=picturegen -DASSETS=dir -DOUT=scratchdir "-DFILES=a.jpg|b.gif" -DICON_SIZES=16,32
+#       -P ComparePictures.cmake
+# FILES lists every picture file the program embeds and the theme icons of
+# ICON_SIZES.
+foreach(variable GENERATOR ASSETS OUT FILES ICON_SIZES)
     if(NOT DEFINED ${variable})
         message(FATAL_ERROR "${variable} is not set")
     endif()
 endforeach()
 
 file(REMOVE_RECURSE "${OUT}")
-execute_process(COMMAND "${GENERATOR}" "${OUT}"
+execute_process(COMMAND "${GENERATOR}" "${OUT}" --theme-icon-sizes "${ICON_SIZES}"
     RESULT_VARIABLE result
     OUTPUT_VARIABLE output
     ERROR_VARIABLE output)
