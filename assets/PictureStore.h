@@ -9,10 +9,14 @@
 // Qt's own image readers.
 namespace PictureStore {
 
-// The picture as width x height pixels, top row first, each 8-bit red, green
-// and blue with an alpha of 255 (QImage::Format_RGB32, the form a window
-// draws without converting).
-QImage decode(PictureId id);
+// The picture for a screen of the given device pixel ratio, in
+// QImage::Format_RGB32 (opaque, the form a window draws without converting).
+// At a ratio of 1 it is the picture's own file, width x height pixels. Above
+// 1 it is its drawing with twice the pixels, reduced smoothly to the ratio's
+// pixels where that is below 2 and carrying the ratio, so that a painter
+// shows it at the picture's size with each device pixel its own. A picture
+// with no such drawing is its own file at any ratio.
+QImage decode(PictureId id, qreal devicePixelRatio = 1);
 
 } // namespace PictureStore
 

@@ -9,7 +9,7 @@
 #include "version.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -45,9 +45,10 @@ void fillBackground(QWidget *widget, const QColor &colour)
     widget->setAutoFillBackground(true);
 }
 
+// The picture for the densest screen the window may be shown on.
 QPixmap decoded(PictureId id)
 {
-    return QPixmap::fromImage(PictureStore::decode(id));
+    return QPixmap::fromImage(PictureStore::decode(id, qApp->devicePixelRatio()));
 }
 
 } // namespace
@@ -60,7 +61,7 @@ MainWindow::MainWindow()
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QString::fromLatin1(AppInfo::ProductName));
-    setWindowIcon(decoded(PictureId::icoMain));
+    setWindowIcon(QPixmap::fromImage(PictureStore::decode(PictureId::icoMain)));
 
     // The layout names its colours by the system scheme's indexes: the
     // window's background is the menu-text colour, the text box the

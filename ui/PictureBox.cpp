@@ -10,7 +10,9 @@ void PictureBox::paintEvent(QPaintEvent *)
     const QPixmap picture = pixmap();
     const QRect box = contentsRect();
     painter.setClipRect(box);
-    // Without SmoothPixmapTransform the painter repeats pixels when it scales.
+    // At its own size: a picture made for a fractional ratio is a fraction
+    // of a logical pixel larger or smaller than its logical size.
     painter.drawPixmap(
-        QStyle::alignedRect(layoutDirection(), alignment(), picture.deviceIndependentSize().toSize(), box), picture);
+        QStyle::alignedRect(layoutDirection(), alignment(), picture.deviceIndependentSize().toSize(), box).topLeft(),
+        picture);
 }

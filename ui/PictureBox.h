@@ -3,10 +3,10 @@
 
 #include <QLabel>
 
-// A label that shows its picture pixel for pixel. On a high-density screen
-// the painter enlarges the picture with the rest of the window, each picture
-// pixel a block of device pixels; QLabel would first make a smoothed copy at
-// the device's size and blur it.
+// A label that shows its picture pixel for pixel: a picture made for the
+// screen's density (PictureStore) lands with each of its pixels on one device
+// pixel; QLabel would first make a smoothed copy at the device's size and
+// blur it.
 class PictureBox final : public QLabel
 {
     Q_OBJECT

@@ -19,7 +19,7 @@ void PictureButton::paintEvent(QPaintEvent *)
     // Where the style centres a button's icon on the button's contents, moved
     // as it moves a pressed button's icon.
     const QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    const QSize size = m_picture.size();
+    const QSize size = m_picture.deviceIndependentSize().toSize();
     QRect place =
         QStyle::visualRect(layoutDirection(), contents,
                            {contents.x() + (contents.width() - size.width()) / 2,
@@ -27,8 +27,8 @@ void PictureButton::paintEvent(QPaintEvent *)
     if (option.state & (QStyle::State_On | QStyle::State_Sunken))
         place.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
                         style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
-    // Without SmoothPixmapTransform, which the style may leave on, the
-    // painter repeats pixels when it scales.
+    // Without SmoothPixmapTransform, which the style may leave on, a picture
+    // made for the screen's density lands pixel for pixel.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawPixmap(place, m_picture);
+    painter.drawPixmap(place.topLeft(), m_picture);
 }

@@ -5,9 +5,8 @@
 #include <QPushButton>
 
 // A push button that shows a picture where the style puts a button's icon,
-// drawn pixel for pixel as PictureBox draws its own: on a high-density screen
-// each picture pixel becomes a block of device pixels, as sharp as the rest
-// of the window, where an icon would be smoothed.
+// drawn pixel for pixel as PictureBox draws its own, where an icon would be
+// smoothed once more.
 class PictureButton final : public QPushButton
 {
     Q_OBJECT

@@ -5,6 +5,7 @@
 #include "WindowLog.h"
 #include "version.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -12,14 +13,14 @@
 
 SplashCard::SplashCard(std::chrono::milliseconds autoClose)
     : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint)
-    , m_picture(QPixmap::fromImage(PictureStore::decode(PictureId::picSplash)))
+    , m_picture(QPixmap::fromImage(PictureStore::decode(PictureId::picSplash, qApp->devicePixelRatio())))
 {
     setWindowTitle(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
     // Modal to the whole program: without an owner the main window would
     // otherwise still take clicks.
     setWindowModality(Qt::ApplicationModal);
-    setFixedSize(m_picture.size());
+    setFixedSize(m_picture.deviceIndependentSize().toSize());
     QPalette pal = palette();
     pal.setColor(QPalette::Window, systemColour(SystemColour::WindowBackground));
     setPalette(pal);

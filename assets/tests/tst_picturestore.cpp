@@ -27,6 +27,20 @@ QByteArray embedded(PictureId id)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The mean difference of two pictures of one size, over every channel of
+// every pixel, 0 to 255.
+double meanDifference(const QImage &a, const QImage &b)
+{
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    }
+    return sum / (3.0 * a.width() * a.height());
+}
+
 } // namespace
 
 class tst_PictureStore : public QObject
@@ -38,6 +52,8 @@ private slots:
     void files();
     void decode_data();
     void decode();
+    void drawingWithTwiceThePixels_data();
+    void drawingWithTwiceThePixels();
 };
 
 void tst_PictureStore::files_data()
@@ -86,6 +102,42 @@ void tst_PictureStore::decode()
     // The file's density (72 or 96 dpi) must not change the size shown.
     QCOMPARE(image.devicePixelRatio(), 1.0);
     QVERIFY(isOpaque(image));
+}
+
+void tst_PictureStore::drawingWithTwiceThePixels_data()
+{
+    QTest::addColumn<PictureId>("id");
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<QSize>("pixels");
+
+    QTest::newRow("intro at 200 %") << PictureId::picIntro << 2.0 << QSize(600, 400);
+    QTest::newRow("intro at 150 %") << PictureId::picIntro << 1.5 << QSize(450, 300);
+    QTest::newRow("step 5 at 125 %") << PictureId::picStep5 << 1.25 << QSize(375, 375);
+    QTest::newRow("step 7 at 300 %") << PictureId::picStep7 << 3.0 << QSize(600, 600);
+    QTest::newRow("splash at 200 %") << PictureId::picSplash << 2.0 << QSize(600, 800);
+    QTest::newRow("author's logo at 175 %") << PictureId::picAuthorIcon << 1.75 << QSize(140, 54);
+    QTest::newRow("group's logo at 200 %") << PictureId::picGroupLogo << 2.0 << QSize(160, 62);
+    QTest::newRow("icon at 200 %, kept as it is") << PictureId::icoMain << 2.0 << QSize(32, 32);
+}
+
+// Above 100 % a picture is its drawing with twice the pixels, reduced to the
+// screen's pixels, and still the same picture: halved, it is close to the
+// picture as it is at 100 %.
+void tst_PictureStore::drawingWithTwiceThePixels()
+{
+    QFETCH(PictureId, id);
+    QFETCH(qreal, ratio);
+    QFETCH(QSize, pixels);
+
+    const QImage image = PictureStore::decode(id, ratio);
+    QCOMPARE(image.size(), pixels);
+    QCOMPARE(image.format(), QImage::Format_RGB32);
+    QVERIFY(isOpaque(image));
+    const QImage atOne = PictureStore::decode(id);
+    QCOMPARE(image.deviceIndependentSize().toSize(), atOne.size());
+    const QImage halved = image.scaled(atOne.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const double difference = meanDifference(halved, atOne);
+    QVERIFY2(difference < 8, qPrintable(QStringLiteral("mean difference %1").arg(difference)));
 }
 
 QTEST_MAIN(tst_PictureStore)
