@@ -18,6 +18,9 @@ public:
     virtual void setText(std::string_view latin1) = 0;
     // Applies to the text from now on, including text set later.
     virtual void setTextColour(Rgb colour) = 0;
+    // Tells a screen reader that the named page is shown, with its text and
+    // picture, wherever the reader's focus is.
+    virtual void announcePage(std::string_view name) = 0;
     // Ends the run at once; every window closes without further events.
     virtual void endProgram() = 0;
 };

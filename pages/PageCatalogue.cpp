@@ -91,15 +91,15 @@ using enum TextColourRule;
 
 // One row a page, in the order of PageId, which page() indexes by.
 constexpr auto catalogue = std::to_array<TutorialPage>({
-    {picIntro, introText,     SetLightCyan},
-    {picStep1, step1Text,     SetLightCyan},
-    {picStep2, step2Text,     SetLightCyan},
-    {picStep3, step3Text,     Keep        },
-    {picStep4, step4Text,     SetLightCyan},
-    {picStep5, step5Text,     SetLightCyan},
-    {picStep6, step6Text,     SetLightCyan},
-    {picStep7, step7Text,     SetLightCyan},
-    {picIntro, greetingsText, SetYellow   },
+    {"Intro",                          picIntro, introText,     SetLightCyan},
+    {"Step 1: an oval selection",      picStep1, step1Text,     SetLightCyan},
+    {"Step 2: contract the selection", picStep2, step2Text,     SetLightCyan},
+    {"Step 3: cut the selection",      picStep3, step3Text,     Keep        },
+    {"Step 4: a line along the oval",  picStep4, step4Text,     SetLightCyan},
+    {"Step 5: bevel and shadow",       picStep5, step5Text,     SetLightCyan},
+    {"Step 6: interlock two links",    picStep6, step6Text,     SetLightCyan},
+    {"Step 7: from gold to steel",     picStep7, step7Text,     SetLightCyan},
+    {"Greetings",                      picIntro, greetingsText, SetYellow   },
 });
 static_assert(catalogue.size() == PageCount);
 

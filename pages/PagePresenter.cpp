@@ -25,6 +25,7 @@ void PagePresenter::showPage(PageId id)
         m_main->setTextColour(Yellow);
     m_main->setPicture(page.picture);
     m_main->setText(PageCatalogue::text(page));
+    m_main->announcePage(page.name);
 }
 
 void PagePresenter::showGreetings()

@@ -19,6 +19,8 @@ inline constexpr std::string_view CrLf = "\r\n";
 // One page of the lesson. The texts are ISO 8859-1 (Latin-1) bytes, one byte
 // a character; they are converted only where a window shows them.
 struct TutorialPage {
+    // What a screen reader calls the page, and its step button.
+    std::string_view name;
     PictureId picture;
     std::span<const std::string_view> fragments;
     TextColourRule colour;

@@ -1,8 +1,10 @@
 #include "MainWindow.h"
 
+#include "Announcer.h"
 #include "FocusRing.h"
 #include "PictureBox.h"
 #include "PictureButton.h"
+#include "PageCatalogue.h"
 #include "PictureStore.h"
 #include "SystemColours.h"
 #include "WindowLog.h"
@@ -10,6 +12,7 @@
 
 #include <QCloseEvent>
 #include <QApplication>
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -51,6 +54,28 @@ QPixmap decoded(PictureId id)
     return QPixmap::fromImage(PictureStore::decode(id, qApp->devicePixelRatio()));
 }
 
+// Holds back what the window would tell a screen reader while it lasts.
+class QuietForScreenReaders final
+{
+public:
+    QuietForScreenReaders()
+        : m_previous(QAccessible::installUpdateHandler([](QAccessibleEvent *) {}))
+    {
+    }
+    ~QuietForScreenReaders() { QAccessible::installUpdateHandler(m_previous); }
+    Q_DISABLE_COPY_MOVE(QuietForScreenReaders)
+
+private:
+    QAccessible::UpdateHandler m_previous;
+};
+
+const QString NoPageShown = QStringLiteral("No page shown; the buttons above choose one");
+
+QString described(PictureId id)
+{
+    return QString::fromLatin1(pictureRow(id).description);
+}
+
 } // namespace
 
 MainWindow::MainWindow()
@@ -59,6 +84,11 @@ MainWindow::MainWindow()
                       | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , m_client(new QWidget(this))
 {
+    // Qt 6.4 tells a screen reader when a control starts showing, never that
+    // it became visible: a reader that heard of the controls while the window
+    // was being built, hidden, keeps them as invisible and its review of the
+    // window passes over them. So the window tells nothing until it shows.
+    const QuietForScreenReaders quiet;
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QString::fromLatin1(AppInfo::ProductName));
     setWindowIcon(QPixmap::fromImage(PictureStore::decode(PictureId::icoMain)));
@@ -83,6 +113,10 @@ MainWindow::MainWindow()
         auto *button = new QPushButton(m_client);
         setUpButton(button, QString::fromLatin1(row.name), row.place);
         button->setText(QString::fromLatin1(row.caption));
+        // A step's button says what the step is about; "Intro" says it all.
+        const std::string_view pageName = PageCatalogue::page(row.page).name;
+        if (pageName != row.caption)
+            button->setAccessibleDescription(QString::fromLatin1(pageName.data(), qsizetype(pageName.size())));
         connect(button, &QPushButton::clicked, this, [this, page = row.page] { emit pageAsked(page); });
     }
 
@@ -97,8 +131,8 @@ MainWindow::MainWindow()
     m_pagePicture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     fillBackground(m_pagePicture, Qt::black);
     m_pagePicture->setAccessibleName(QStringLiteral("Step picture"));
-    m_pagePicture->setAccessibleDescription(QStringLiteral("The picture of the page shown"));
-    m_pagePicture->setPixmap(m_pictures[std::size_t(PictureId::picIntro)]);
+    m_pagePicture->setAccessibleDescription(described(m_shownPicture));
+    m_pagePicture->setPixmap(m_pictures[std::size_t(m_shownPicture)]);
 
     m_pageText = new QPlainTextEdit(m_client);
     m_pageText->setObjectName(QStringLiteral("pageText"));
@@ -111,7 +145,8 @@ MainWindow::MainWindow()
     textPalette.setColor(QPalette::Base, systemColour(SystemColour::WindowFrame));
     m_pageText->setPalette(textPalette);
     m_pageText->setAccessibleName(QStringLiteral("Step instructions"));
-    m_pageText->setAccessibleDescription(QStringLiteral("The instructions of the page shown"));
+    m_pageText->setAccessibleDescription(NoPageShown);
+    m_announcer = new Announcer(m_client);
 
     // The picture buttons have no caption for a screen reader to read.
     const auto pictureButton = [this](const char *name, QRect place, PictureId picture, const char *accessibleName,
@@ -191,13 +226,33 @@ void MainWindow::setPicture(PictureId id)
     // The page table names no other picture for the display box; the box
     // keeps what it shows rather than show a picture never held.
     Q_ASSERT_X(!picture.isNull(), "MainWindow::setPicture", "not a held picture");
-    if (!picture.isNull())
+    if (!picture.isNull()) {
+        m_shownPicture = id;
         m_pagePicture->setPixmap(picture);
+        m_pagePicture->setAccessibleDescription(described(id));
+    }
+}
+
+void MainWindow::announcePage(std::string_view name)
+{
+    const QString page = QString::fromLatin1(name.data(), qsizetype(name.size()));
+    m_pageText->setAccessibleDescription(page);
+    m_announcer->announce(
+        QStringLiteral("%1. %2 Picture: %3").arg(page, m_pageText->toPlainText().trimmed(), described(m_shownPicture)));
 }
 
 void MainWindow::setText(std::string_view latin1)
 {
-    m_pageText->setPlainText(QString::fromLatin1(latin1.data(), qsizetype(latin1.size())));
+    const QString text = QString::fromLatin1(latin1.data(), qsizetype(latin1.size()));
+    if (!text.trimmed().isEmpty()) {
+        m_pageText->setPlainText(text);
+        return;
+    }
+    // The box is wiped only as About comes up: a reader hears the card, not
+    // the wiping, and hears what the blank box means when it comes back.
+    const QuietForScreenReaders quiet;
+    m_pageText->setPlainText(text);
+    m_pageText->setAccessibleDescription(NoPageShown);
 }
 
 void MainWindow::setTextColour(Rgb colour)

@@ -10,6 +10,7 @@
 
 #include <array>
 
+class Announcer;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -28,6 +29,7 @@ public:
     void setPicture(PictureId id) override;
     void setText(std::string_view latin1) override;
     void setTextColour(Rgb colour) override;
+    void announcePage(std::string_view name) override;
     void endProgram() override;
 
 signals:
@@ -54,6 +56,8 @@ private:
     QWidget *m_client;
     QLabel *m_pagePicture;
     QPlainTextEdit *m_pageText;
+    Announcer *m_announcer;
+    PictureId m_shownPicture = PictureId::picIntro;
 };
 
 #endif // MAINWINDOW_H

@@ -46,13 +46,15 @@ void SplashCard::introduce(QWidget *mainWindow)
     // The title stays "Form2"; the name and the description are what a
     // screen reader says instead.
     const QString program = QString::fromLatin1(AppInfo::ProductName);
+    const QString picture = QString::fromLatin1(pictureRow(PictureId::picSplash).description);
     if (mainWindow && mainWindow->isVisible()) {
         setParent(mainWindow, windowFlags());
         setAccessibleName(QStringLiteral("About %1").arg(program));
-        setAccessibleDescription(QStringLiteral("Click, or press Escape, to close."));
+        setAccessibleDescription(picture + QStringLiteral(" Click, or press Escape, to close."));
     } else {
         setAccessibleName(program);
-        setAccessibleDescription(QStringLiteral("Starting up; closes by itself in a moment, or at a click or Escape."));
+        setAccessibleDescription(
+            picture + QStringLiteral(" Starting up; closes by itself in a moment, or at a click or Escape."));
     }
 }
 

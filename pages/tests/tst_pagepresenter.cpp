@@ -34,6 +34,10 @@ public:
     {
         m_log << QStringLiteral("setTextColour(%1,%2,%3)").arg(c.red).arg(c.green).arg(c.blue);
     }
+    void announcePage(std::string_view name) override
+    {
+        m_log << QStringLiteral("announcePage(%1)").arg(QLatin1String(name.data(), qsizetype(name.size())));
+    }
     void endProgram() override { m_log << QStringLiteral("endProgram"); }
 
 private:
@@ -88,29 +92,39 @@ void tst_PagePresenter::procedure_data()
     const QString cyan = QStringLiteral("setTextColour(0,255,255)");
     const QString yellow = QStringLiteral("setTextColour(255,255,0)");
     const QString introPicture = QStringLiteral("setPicture(picIntro.jpg)");
-    const QStringList greetings = {yellow, introPicture, "setText(460 chars)"};
+    const QStringList greetings = {yellow, introPicture, "setText(460 chars)", "announcePage(Greetings)"};
 
     QTest::newRow("start") << Procedure(&PagePresenter::start) << QStringList{"showModal", cyan};
-    QTest::newRow("Intro") << show(PageId::Intro) << QStringList{cyan, introPicture, "setText(378 chars)"};
+    QTest::newRow("Intro") << show(PageId::Intro)
+                           << QStringList{cyan, introPicture, "setText(378 chars)", "announcePage(Intro)"};
     QTest::newRow("Step1") << show(PageId::Step1)
-                           << QStringList{cyan, "setPicture(picStep1.jpg)", "setText(187 chars)"};
+                           << QStringList{cyan, "setPicture(picStep1.jpg)", "setText(187 chars)",
+                                          "announcePage(Step 1: an oval selection)"};
     QTest::newRow("Step2") << show(PageId::Step2)
-                           << QStringList{cyan, "setPicture(picStep2.jpg)", "setText(103 chars)"};
+                           << QStringList{cyan, "setPicture(picStep2.jpg)", "setText(103 chars)",
+                                          "announcePage(Step 2: contract the selection)"};
     QTest::newRow("Step3 keeps the colour")
-        << show(PageId::Step3) << QStringList{"setPicture(picStep3.jpg)", "setText(119 chars)"};
+        << show(PageId::Step3)
+        << QStringList{"setPicture(picStep3.jpg)", "setText(119 chars)", "announcePage(Step 3: cut the selection)"};
     QTest::newRow("Step4") << show(PageId::Step4)
-                           << QStringList{cyan, "setPicture(picStep4.jpg)", "setText(394 chars)"};
+                           << QStringList{cyan, "setPicture(picStep4.jpg)", "setText(394 chars)",
+                                          "announcePage(Step 4: a line along the oval)"};
     QTest::newRow("Step5") << show(PageId::Step5)
-                           << QStringList{cyan, "setPicture(picStep5.jpg)", "setText(389 chars)"};
+                           << QStringList{cyan, "setPicture(picStep5.jpg)", "setText(389 chars)",
+                                          "announcePage(Step 5: bevel and shadow)"};
     QTest::newRow("Step6") << show(PageId::Step6)
-                           << QStringList{cyan, "setPicture(picStep6.jpg)", "setText(231 chars)"};
+                           << QStringList{cyan, "setPicture(picStep6.jpg)", "setText(231 chars)",
+                                          "announcePage(Step 6: interlock two links)"};
     QTest::newRow("Step7") << show(PageId::Step7)
-                           << QStringList{cyan, "setPicture(picStep7.jpg)", "setText(878 chars)"};
+                           << QStringList{cyan, "setPicture(picStep7.jpg)", "setText(878 chars)",
+                                          "announcePage(Step 7: from gold to steel)"};
     QTest::newRow("Greetings") << Procedure(&PagePresenter::showGreetings) << greetings;
     QTest::newRow("Greetings then Step3 stays yellow") << Procedure([](PagePresenter &presenter) {
         presenter.showGreetings();
         presenter.showPage(PageId::Step3);
-    }) << greetings + QStringList{"setPicture(picStep3.jpg)", "setText(119 chars)"};
+    })
+                                                       << greetings
+            + QStringList{"setPicture(picStep3.jpg)", "setText(119 chars)", "announcePage(Step 3: cut the selection)"};
     // The box is blank while the about window is up; picture and colour stay.
     QTest::newRow("About") << Procedure(&PagePresenter::showAbout)
                            << QStringList{"setText(\" \")", "setTimerEnabled(false)", "showModal"};

@@ -22,6 +22,8 @@ private slots:
     void namesAndDescriptions_data();
     void namesAndDescriptions();
     void everyButtonHasItsOwnName();
+    void choosingAPageIsAnnounced_data();
+    void choosingAPageIsAnnounced();
 
 private:
     QAccessibleInterface *accessible(const QString &objectName) const;
@@ -60,15 +62,18 @@ void tst_DesktopAccessibility::namesAndDescriptions_data()
                                      << "About this tutorial";
     QTest::newRow("group's button") << "greetingsButton" << QAccessible::Button << "Zarnok"
                                     << "Greetings";
-    QTest::newRow("step picture") << "pagePicture" << QAccessible::Graphic << "Step picture"
-                                  << "The picture of the page shown";
+    QTest::newRow("step picture")
+        << "pagePicture" << QAccessible::Graphic << "Step picture"
+        << "The Zarnok Graphics logo in pale blue and gold, in a silver frame of scrolls on black.";
     QTest::newRow("step text") << "pageText" << QAccessible::EditableText << "Step instructions"
-                               << "The instructions of the page shown";
+                               << "No page shown; the buttons above choose one";
     // Captioned buttons are named by their captions.
     QTest::newRow("intro button") << "introButton" << QAccessible::Button << "Intro"
                                   << "";
+    QTest::newRow("step 3 button") << "stepButton3" << QAccessible::Button << "3"
+                                   << "Step 3: cut the selection";
     QTest::newRow("step 7 button") << "stepButton7" << QAccessible::Button << "7"
-                                   << "";
+                                   << "Step 7: from gold to steel";
     // Decoration: passed over, not read out as an empty label.
     QTest::newRow("strip") << "titleStrip" << QAccessible::Client << ""
                            << "";
@@ -100,6 +105,63 @@ void tst_DesktopAccessibility::everyButtonHasItsOwnName()
         QVERIFY2(!names.contains(name), qPrintable(name));
         names << name;
     }
+}
+
+// A screen reader hears the page chosen without moving its focus: a
+// notification appears saying the page's name, its text and what its picture
+// shows; the picture and the text box then say the same.
+void tst_DesktopAccessibility::choosingAPageIsAnnounced_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("opening");
+    QTest::addColumn<QString>("picture");
+
+    QTest::newRow("step 3") << "stepButton3"
+                            << "Step 3: cut the selection. Now CUT the selection from the gold oval."
+                            << "A flat yellow ring on the checkerboard: the contracted selection cut out of the oval.";
+    QTest::newRow("step 6") << "stepButton6"
+                            << "Step 6: interlock two links. Check this out!"
+                            << "Two bevelled gold rings interlocked on black, the top one erased where they cross.";
+    QTest::newRow("greetings") << "greetingsButton"
+                               << "Greetings. Greetings go out to Valdor,"
+                               << "The Zarnok Graphics logo in pale blue and gold, in a silver frame of scrolls on "
+                                  "black.";
+}
+
+void tst_DesktopAccessibility::choosingAPageIsAnnounced()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, opening);
+    QFETCH(QString, picture);
+
+    // The notification: the one unseen widget a screen reader takes as one.
+    QWidget *notification = nullptr;
+    for (QWidget *widget : form->findChildren<QWidget *>()) {
+        if (QAccessible::queryAccessibleInterface(widget)->role() == QAccessible::Notification)
+            notification = widget;
+    }
+    QVERIFY(notification);
+    // Qt tells the screen reader of each time it shows.
+    struct ShowCounter : QObject {
+        QStringList shownWith;
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (event->type() == QEvent::Show)
+                shownWith << QAccessible::queryAccessibleInterface(watched)->text(QAccessible::Name);
+            return false;
+        }
+    } counter;
+    notification->installEventFilter(&counter);
+    form->findChild<QPushButton *>(button)->click();
+    notification->removeEventFilter(&counter);
+    const QStringList &notifications = counter.shownWith;
+
+    QCOMPARE(notifications.size(), 1);
+    QVERIFY2(notifications[0].startsWith(opening), qPrintable(notifications[0]));
+    QVERIFY2(notifications[0].endsWith(QStringLiteral(" Picture: ") + picture), qPrintable(notifications[0]));
+    QCOMPARE(accessible(QStringLiteral("pagePicture"))->text(QAccessible::Description), picture);
+    QCOMPARE(accessible(QStringLiteral("pageText"))->text(QAccessible::Description),
+             opening.left(opening.indexOf(QStringLiteral(". "))));
 }
 
 QTEST_MAIN(tst_DesktopAccessibility)

@@ -280,7 +280,8 @@ void tst_SplashCard::aboutHasNoTimerAndStaysUntilClicked()
     QCOMPARE(owner, form.windowHandle());
     QCOMPARE(spoken,
              (QStringList{QStringLiteral("Form2"), QStringLiteral("About Vantrel Tutorial No. 3"),
-                          QStringLiteral("Click, or press Escape, to close.")}));
+                          QStringLiteral("The logo, a red medallion with a 3, CHAIN LINKS in red, a banner saying "
+                                         "Tutorial No. 3, framed by gold chains. Click, or press Escape, to close.")}));
     QCOMPARE(liveSplash(), nullptr);
 }
 
