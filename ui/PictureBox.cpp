@@ -12,7 +12,7 @@ void PictureBox::paintEvent(QPaintEvent *)
     painter.setClipRect(box);
     // At its own size: a picture made for a fractional ratio is a fraction
     // of a logical pixel larger or smaller than its logical size.
-    painter.drawPixmap(
-        QStyle::alignedRect(layoutDirection(), alignment(), picture.deviceIndependentSize().toSize(), box).topLeft(),
-        picture);
+    const QRect place =
+        QStyle::alignedRect(layoutDirection(), alignment(), picture.deviceIndependentSize().toSize(), box);
+    painter.drawPixmap(onDevicePixel(place.topLeft(), devicePixelRatioF()), picture);
 }
