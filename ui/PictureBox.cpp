@@ -14,5 +14,5 @@ void PictureBox::paintEvent(QPaintEvent *)
     // of a logical pixel larger or smaller than its logical size.
     const QRect place =
         QStyle::alignedRect(layoutDirection(), alignment(), picture.deviceIndependentSize().toSize(), box);
-    painter.drawPixmap(onDevicePixel(place.topLeft(), devicePixelRatioF()), picture);
+    painter.drawPixmap(onDevicePixel(this, place.topLeft()), picture);
 }

@@ -16,12 +16,16 @@ class PictureBox final : public QLabel
 public:
     using QLabel::QLabel;
 
-    // The logical point nearest to `point` that lies on a device pixel's
-    // corner: a picture drawn there at a fractional ratio (125, 150 %) lands
-    // pixel for pixel, where the painter would lose half a row at its edge.
-    static QPointF onDevicePixel(QPointF point, qreal ratio)
+    // The point nearest to `point` in `widget` that lies on a corner of the
+    // window's device pixels: a picture drawn there at a fractional ratio
+    // (125, 150 %) lands pixel for pixel, where the painter would lose half
+    // a row at its edge.
+    static QPointF onDevicePixel(const QWidget *widget, QPoint point)
     {
-        return {std::round(point.x() * ratio) / ratio, std::round(point.y() * ratio) / ratio};
+        const QPoint offset = widget->mapTo(widget->window(), QPoint(0, 0));
+        const qreal ratio = widget->devicePixelRatioF();
+        const QPoint inWindow = point + offset;
+        return QPointF(std::round(inWindow.x() * ratio) / ratio, std::round(inWindow.y() * ratio) / ratio) - offset;
     }
 
 protected:

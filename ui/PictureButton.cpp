@@ -32,5 +32,5 @@ void PictureButton::paintEvent(QPaintEvent *)
     // Without SmoothPixmapTransform, which the style may leave on, a picture
     // made for the screen's density lands pixel for pixel.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawPixmap(PictureBox::onDevicePixel(place.topLeft(), devicePixelRatioF()), m_picture);
+    painter.drawPixmap(PictureBox::onDevicePixel(this, place.topLeft()), m_picture);
 }

@@ -158,7 +158,10 @@ void tst_DesktopHighDpi::pictureButtonsShowTheirDrawings()
     QFETCH(QString, button);
     QFETCH(PictureId, id);
 
-    const QImage grab = rgb(form->findChild<QPushButton *>(button)->grab());
+    // In the window, where the button may start within a device pixel.
+    auto *widget = form->findChild<QPushButton *>(button);
+    const QRectF place(QPointF(widget->mapTo(form, QPoint(0, 0))) * ratio, QSizeF(widget->size()) * ratio);
+    const QImage grab = rgb(form->grab()).copy(place.toAlignedRect());
     const QImage logo = drawing(id, ratio);
     const QRect search(QPoint(0, 0), grab.size() - logo.size());
     QVERIFY(search.isValid());
