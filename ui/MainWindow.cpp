@@ -131,8 +131,8 @@ MainWindow::MainWindow()
     m_pagePicture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     fillBackground(m_pagePicture, Qt::black);
     m_pagePicture->setAccessibleName(QStringLiteral("Step picture"));
-    m_pagePicture->setAccessibleDescription(described(m_shownPicture));
-    m_pagePicture->setPixmap(m_pictures[std::size_t(m_shownPicture)]);
+    m_pagePicture->setAccessibleDescription(described(PictureId::picIntro));
+    m_pagePicture->setPixmap(m_pictures[std::size_t(PictureId::picIntro)]);
 
     m_pageText = new QPlainTextEdit(m_client);
     m_pageText->setObjectName(QStringLiteral("pageText"));
@@ -227,7 +227,6 @@ void MainWindow::setPicture(PictureId id)
     // keeps what it shows rather than show a picture never held.
     Q_ASSERT_X(!picture.isNull(), "MainWindow::setPicture", "not a held picture");
     if (!picture.isNull()) {
-        m_shownPicture = id;
         m_pagePicture->setPixmap(picture);
         m_pagePicture->setAccessibleDescription(described(id));
     }
@@ -237,8 +236,8 @@ void MainWindow::announcePage(std::string_view name)
 {
     const QString page = QString::fromLatin1(name.data(), qsizetype(name.size()));
     m_pageText->setAccessibleDescription(page);
-    m_announcer->announce(
-        QStringLiteral("%1. %2 Picture: %3").arg(page, m_pageText->toPlainText().trimmed(), described(m_shownPicture)));
+    m_announcer->announce(QStringLiteral("%1. %2 Picture: %3")
+                              .arg(page, m_pageText->toPlainText().trimmed(), m_pagePicture->accessibleDescription()));
 }
 
 void MainWindow::setText(std::string_view latin1)

@@ -57,7 +57,6 @@ private:
     QLabel *m_pagePicture;
     QPlainTextEdit *m_pageText;
     Announcer *m_announcer;
-    PictureId m_shownPicture = PictureId::picIntro;
 };
 
 #endif // MAINWINDOW_H
